@@ -1,0 +1,49 @@
+// Figures for the closing notes; nothing here is a pass/fail test.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calc/number_text.h"
+#include "calc/numeric_input.h"
+#include "calc/widmark.h"
+
+namespace {
+
+void ComputeDefaults(benchmark::State& state) {
+  calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(in);
+    benchmark::DoNotOptimize(calc::ComputeBreathAlcohol(in));
+  }
+}
+BENCHMARK(ComputeDefaults);
+
+void ReadGravity(benchmark::State& state) {
+  std::u16string text = u"0.7947";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(text);
+    benchmark::DoNotOptimize(calc::ReadNumber(text));
+  }
+}
+BENCHMARK(ReadGravity);
+
+void ReadMegabyte(benchmark::State& state) {
+  std::u16string text;
+  while (text.size() < 1'000'000) text += u"1234 567 ";
+  for (auto _ : state) benchmark::DoNotOptimize(calc::ReadNumber(text));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(ReadMegabyte)->Unit(benchmark::kMillisecond);
+
+void FigureToText(benchmark::State& state) {
+  double value = 0.2274862592025;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(calc::NumberToText(value));
+  }
+}
+BENCHMARK(FigureToText);
+
+}  // namespace
+
+BENCHMARK_MAIN();

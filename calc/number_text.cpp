@@ -1,0 +1,68 @@
+#include "calc/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+namespace calc {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kLargestPlainExponent = 14;   // 999999999999999 still plain
+constexpr int kSmallestPlainExponent = -4;  // 0.0001 still plain
+
+}  // namespace
+
+std::string NumberToText(double value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0) return "0";  // negative zero shows as 0 too
+
+  // d.dddddddddddddde±x, correctly rounded from the exact binary value.
+  std::array<char, 40> buf;
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                 std::chars_format::scientific, kSignificantDigits - 1);
+  const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  const std::size_t e = sci.find('e');
+  std::string digits;
+  digits += sci[0];
+  digits += sci.substr(2, e - 2);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  const char* exponentText = sci.data() + e + 1;
+  if (*exponentText == '+') ++exponentText;  // from_chars takes no plus sign
+  std::from_chars(exponentText, sci.data() + sci.size(), exponent);
+
+  std::string text = value < 0 ? "-" : "";
+  if (exponent > kLargestPlainExponent || exponent < kSmallestPlainExponent) {
+    text += digits[0];
+    if (digits.size() > 1) (text += '.') += std::string_view(digits).substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) text += '0';
+    text += std::to_string(magnitude);
+  } else if (exponent < 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += digits;
+  } else {
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      text += digits;
+      text.append(whole - digits.size(), '0');
+    } else {
+      (text += std::string_view(digits).substr(0, whole)) += '.';
+      text += std::string_view(digits).substr(whole);
+    }
+  }
+  return text;
+}
+
+std::u16string NumberToText16(double value) {
+  const std::string text = NumberToText(value);
+  return std::u16string(text.begin(), text.end());  // ASCII only
+}
+
+}  // namespace calc

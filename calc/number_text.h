@@ -1,0 +1,13 @@
+#pragma once
+// The number-to-text rule: a double shown rounded to 15 significant digits,
+// trailing zeros and a bare point dropped, "." and "-", no separators.
+// Magnitudes of 1e15 and up, or below 1e-4, take an exponent ("1.5E+20").
+
+#include <string>
+
+namespace calc {
+
+std::string NumberToText(double value);
+std::u16string NumberToText16(double value);
+
+}  // namespace calc

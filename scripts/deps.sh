@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages a purpose needs, and only those missing:
+#   scripts/deps.sh run    build and start the calculator
+#   scripts/deps.sh test   build every variant and run every test
+#   scripts/deps.sh shot   take screenshots under Xvfb
+set -euo pipefail
+
+build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
+test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+      cups printer-driver-cups-pdf poppler-utils)
+shot=("${build[@]}" xvfb xauth imagemagick)
+
+case "${1:-run}" in
+  run) wanted=("${build[@]}") ;;
+  test) wanted=("${test[@]}") ;;
+  shot) wanted=("${shot[@]}") ;;
+  *) echo "usage: $0 run|test|shot" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

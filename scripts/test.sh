@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every variant and runs the whole suite:
+#   build/        the program and all its tests (GCC, Release)
+#   build-v3/     core tests with -O3 -march=x86-64-v3 (FMA available)
+#   build-clang/  core tests built with clang
+#   build-san/    core tests under AddressSanitizer + UndefinedBehaviorSanitizer
+#   build-fuzz/   the libFuzzer target, run briefly over its corpus
+# FUZZ_SECONDS sets how long the fuzzer runs (default 20).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh test
+
+jobs=$(nproc)
+failed=()
+
+variant() {  # name, then extra cmake arguments
+  local dir=$1; shift
+  echo "=== $dir"
+  cmake -S . -B "$dir" -G Ninja -Wno-dev "$@" > "$dir.configure.log" 2>&1 \
+    || { cat "$dir.configure.log"; failed+=("$dir"); return; }
+  cmake --build "$dir" -j "$jobs" || { failed+=("$dir"); return; }
+  ctest --test-dir "$dir" -j "$jobs" --output-on-failure || failed+=("$dir")
+}
+
+mkdir -p build
+variant build -DCMAKE_BUILD_TYPE=Release
+core=(-DWIDMARK_GUI=OFF -DWIDMARK_BENCH=OFF)
+variant build-v3 "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS="-O3 -march=x86-64-v3"
+variant build-clang "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++
+variant build-san "${core[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
+echo "=== build-fuzz"
+if cmake -S . -B build-fuzz -G Ninja -Wno-dev "${core[@]}" -DWIDMARK_FUZZ=ON \
+     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" > build-fuzz.configure.log 2>&1 \
+   && cmake --build build-fuzz -j "$jobs" --target fuzz_widmark; then
+  corpus=$(mktemp -d)
+  cp fuzz/corpus/* "$corpus"/
+  build-fuzz/fuzz/fuzz_widmark -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=1 \
+    "$corpus" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|==[0-9]+==|Done' \
+    || failed+=("fuzz")
+  rm -rf "$corpus"
+else
+  cat build-fuzz.configure.log
+  failed+=("build-fuzz")
+fi
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "All variants passed."
