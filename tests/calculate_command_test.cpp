@@ -1,0 +1,193 @@
+#include "calc/calculate_command.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/fake_toolkit.h"
+
+namespace {
+
+using testing_support::FakeToolkit;
+
+std::string Utf8(const std::u16string& s) {
+  std::string out;
+  for (char16_t c : s) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+const std::u16string kPunishablePrompt =
+    u" 計算した結果、アルコール保有量は可罰的酒気帯び運転の法定数値\r\n"
+    u"\r\n"
+    u"０．１５以上 \r\n"
+    u"\r\n"
+    u"0.2524862592となりました。\r\n"
+    u"\r\n"
+    u"可罰的酒気帯び運転成立です。処罰されます。\r\n"
+    u"\r\n"
+    u"\u3000\u3000０．１５以上の場合、９０日間の運転免許停止の行政処分を受けます（累積点数がある場合は別です）。\r\n"
+    u"\r\n"
+    u"\u3000\u3000０．２５以上の場合、即、運転免許取消の行政処分を受けます。\r\n"
+    u"\r\n"
+    u"\u3000\u3000\u3000（平成２１年６月１日から改正道路交通法が施行されています）";
+
+std::u16string NotPunishablePrompt(const std::u16string& figure) {
+  return u" 計算した結果、アルコール保有量は可罰的酒気帯び運転の法定数値\r\n"
+         u"\r\n"
+         u"０．１５以下 \r\n"
+         u"\r\n" +
+         figure +
+         u"となりました。\r\n"
+         u"\r\n"
+         u"可罰的酒気帯び運転には該当しません。";
+}
+
+const std::u16string kBelowZeroPrompt = u" 計算した結果、アルコール保有量は\u3000\uFF10\u3000です";
+
+struct Flow {
+  const char* name;
+  std::map<std::string, std::u16string> typed;  // box texts changed before the click
+  std::u16string title;                          // of the one box shown
+  std::u16string prompt;     // the whole prompt, or a part of it when partOfPrompt
+  std::u16string during;     // Label24 while the box is open
+  std::u16string label24;    // Label24 afterwards
+  bool partOfPrompt = false;
+};
+
+const std::map<std::string, std::u16string> kAtTheLimit = {
+    {"Text1", u"100"}, {"Text2", u"0"},  {"Text3", u"100"},  {"Text4", u"1"},  {"Text5", u"1"},
+    {"Text6", u"1"},   {"Text7", u"0"},  {"Text10", u"15"},  {"Text11", u"0"}, {"Text13", u"1000"}};
+const std::map<std::string, std::u16string> kNoDrinkNoTime = {
+    {"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"0"}, {"Text4", u"0"}, {"Text8", u"0"}, {"Text3", u"0"}};
+
+// Label24 holds "9.9" from an earlier calculation in every flow.
+const std::vector<Flow> kFlows = {
+    {"Defaults", {}, u"有罪です", kPunishablePrompt, u"0.2524862592", u"0.2524862592"},
+    {"TwentyMinutes", {{"Text8", u"20"}}, u"有罪です", u"\r\n0.2274862592025となりました。\r\n",
+     u"0.2274862592025", u"0.2274862592025", true},
+    {"ExactlyAtTheLimit", kAtTheLimit, u"不該当", NotPunishablePrompt(u"0.15"), u"0.15", u"0.15"},
+    {"ZeroStrengthsNoElimination",
+     {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}, {"Text7", u"0"}},
+     u"不該当", NotPunishablePrompt(u"0"), u"0", u"0"},
+    {"ZeroStrengthsDefaultRate", {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}},
+     u"計算結果", kBelowZeroPrompt, u"9.9", u"0"},
+    {"TenHours", {{"Text4", u"10"}}, u"計算結果", kBelowZeroPrompt, u"9.9", u"0"},
+    {"NothingGiven", kNoDrinkNoTime, u"注意", u" 飲酒量を入力してください", u"9.9", u"9.9"},
+    {"AmountsEmpty", {{"Text1", u""}, {"Text2", u""}, {"Text9", u""}}, u"注意",
+     u" 飲酒量を入力してください", u"9.9", u"9.9"},
+    {"AmountsLettersOnly", {{"Text1", u"abc"}, {"Text2", u"ビール"}, {"Text9", u"x1"}}, u"注意",
+     u" 飲酒量を入力してください", u"9.9", u"9.9"},
+    {"OtherDrinksOnly", {{"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"500"}, {"Text12", u"12"}},
+     u"有罪です", u"\r\n0.3616483456となりました。\r\n", u"0.3616483456", u"0.3616483456", true},
+    {"NoTime", {{"Text4", u"0"}, {"Text8", u""}}, u"注意", u" 飲酒開始後の経過時間を入力してください",
+     u"9.9", u"9.9"},
+    {"MinutesOnly", {{"Text4", u"0"}, {"Text8", u"30"}}, u"有罪です",
+     u"\r\n0.2899862592となりました。\r\n", u"0.2899862592", u"0.2899862592", true},
+    {"NegativeHours", {{"Text4", u"-1"}}, u"有罪です", u"\r\n0.4024862592となりました。\r\n",
+     u"0.4024862592", u"0.4024862592", true},
+    {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
+    {"FactorZero", {{"Text6", u"0"}}, u"計算できません", u"「アルコール体内分布係数」", u"9.9", u"9.9",
+     true},
+    {"RatioZero", {{"Text13", u"0"}}, u"計算できません",
+     u" 「血中量の呼気量への換算率」が０のため、計算できません。\r\n\r\n入力した数値を確かめて下さい。",
+     u"9.9", u"9.9"},
+    {"ConcentrationTooLarge", {{"Text1", u"1e33"}}, u"計算できません", u"大きくなりすぎた", u"9.9",
+     u"9.9", true},
+    {"NumberBeyondRange", {{"Text5", u"1e999"}}, u"計算できません",
+     u" 「エタノールの比重」の数値が大きすぎて読み取れません。\r\n\r\n入力した数値を確かめて下さい。",
+     u"9.9", u"9.9"},
+    {"BeyondRangeBeforeMissingAmount", {{"Text1", u"0"}, {"Text2", u"0"}, {"Text13", u"-1e400"}},
+     u"計算できません", u"「血中量の呼気量への換算率」の数値が大きすぎて", u"9.9", u"9.9", true},
+};
+
+class CalculateFlow : public testing::TestWithParam<Flow> {};
+
+TEST_P(CalculateFlow, ShowsOneBoxAndTheFigure) {
+  const Flow& flow = GetParam();
+  FakeToolkit toolkit;
+  toolkit.texts["Label24"] = u"9.9";
+  for (const auto& [box, text] : flow.typed) toolkit.texts[box] = text;
+
+  calc::CalculateCommand(toolkit);
+
+  ASSERT_EQ(toolkit.boxes.size(), 1u);
+  const auto& box = toolkit.boxes[0];
+  EXPECT_EQ(Utf8(box.title), Utf8(flow.title));
+  EXPECT_EQ(box.style, app::MessageStyle::OkOnly);
+  if (flow.partOfPrompt) {
+    EXPECT_NE(box.prompt.find(flow.prompt), std::u16string::npos) << Utf8(box.prompt);
+  } else {
+    EXPECT_EQ(Utf8(box.prompt), Utf8(flow.prompt));
+  }
+  EXPECT_EQ(Utf8(box.label24), Utf8(flow.during));
+  EXPECT_EQ(Utf8(toolkit.texts["Label24"]), Utf8(flow.label24));
+
+  // Every box read exactly once, in order, whatever the outcome; no box written.
+  std::vector<std::string> expectedReads;
+  for (int i = 1; i <= 13; ++i) expectedReads.push_back("Text" + std::to_string(i));
+  EXPECT_EQ(toolkit.reads, expectedReads);
+  for (const auto& written : toolkit.writes) EXPECT_EQ(written, "Label24");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, CalculateFlow, testing::ValuesIn(kFlows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Calculate, ChecksComeInOrder) {
+  // With everything missing, each fix uncovers the next check's message.
+  FakeToolkit toolkit;
+  for (const auto& [box, text] : kNoDrinkNoTime) toolkit.texts[box] = text;
+  calc::CalculateCommand(toolkit);
+  toolkit.texts["Text2"] = u"300";
+  calc::CalculateCommand(toolkit);
+  toolkit.texts["Text8"] = u"45";
+  calc::CalculateCommand(toolkit);
+  toolkit.texts["Text3"] = u"70";
+  calc::CalculateCommand(toolkit);
+
+  std::vector<std::string> titles, prompts;
+  for (const auto& box : toolkit.boxes) {
+    titles.push_back(Utf8(box.title));
+    prompts.push_back(Utf8(box.prompt));
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{"注意", "注意", "注意", "不該当"}));
+  EXPECT_EQ(prompts[0], " 飲酒量を入力してください");
+  EXPECT_EQ(prompts[1], " 飲酒開始後の経過時間を入力してください");
+  EXPECT_EQ(prompts[2], " 体重を入力してください");
+}
+
+TEST(Calculate, EveryFaultPromptNamesABox) {
+  // Each failing step's report points the user at something to check.
+  const std::vector<std::map<std::string, std::u16string>> faults = {
+      {{"Text2", u"1e308"}},                      // volume
+      {{"Text5", u"1e307"}},                      // mass
+      {{"Text3", u"1e300"}, {"Text6", u"1e10"}},  // distribution mass
+      {{"Text8", u"1e300"}},                      // minutes
+      {{"Text7", u"1e300"}, {"Text4", u"1e10"}},  // eliminated
+      {{"Text7", u"-1e306"}},                     // milligrams
+      {{"Text13", u"1e-320"}},                    // quotient
+  };
+  for (const auto& typed : faults) {
+    FakeToolkit toolkit;
+    for (const auto& [box, text] : typed) toolkit.texts[box] = text;
+    calc::CalculateCommand(toolkit);
+    ASSERT_EQ(toolkit.boxes.size(), 1u);
+    EXPECT_EQ(Utf8(toolkit.boxes[0].title), "計算できません");
+    EXPECT_NE(toolkit.boxes[0].prompt.find(u"」"), std::u16string::npos);
+    EXPECT_EQ(Utf8(toolkit.texts["Label24"]), "0");
+  }
+}
+
+}  // namespace
