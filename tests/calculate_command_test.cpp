@@ -38,7 +38,8 @@ const std::u16string kPunishablePrompt =
     u"\r\n"
     u"可罰的酒気帯び運転成立です。処罰されます。\r\n"
     u"\r\n"
-    u"\u3000\u3000０．１５以上の場合、９０日間の運転免許停止の行政処分を受けます（累積点数がある場合は別です）。\r\n"
+    u"\u3000\u3000０．１５以上の場合、９０日間の運転免許停止の行政処分を受けます（累積点数がある場"
+    u"合は別です）。\r\n"
     u"\r\n"
     u"\u3000\u3000０．２５以上の場合、即、運転免許取消の行政処分を受けます。\r\n"
     u"\r\n"
@@ -60,57 +61,120 @@ const std::u16string kBelowZeroPrompt = u" 計算した結果、アルコール�
 struct Flow {
   const char* name;
   std::map<std::string, std::u16string> typed;  // box texts changed before the click
-  std::u16string title;                          // of the one box shown
-  std::u16string prompt;     // the whole prompt, or a part of it when partOfPrompt
-  std::u16string during;     // Label24 while the box is open
-  std::u16string label24;    // Label24 afterwards
+  std::u16string title;                         // of the one box shown
+  std::u16string prompt;   // the whole prompt, or a part of it when partOfPrompt
+  std::u16string during;   // Label24 while the box is open
+  std::u16string label24;  // Label24 afterwards
   bool partOfPrompt = false;
 };
 
 const std::map<std::string, std::u16string> kAtTheLimit = {
-    {"Text1", u"100"}, {"Text2", u"0"},  {"Text3", u"100"},  {"Text4", u"1"},  {"Text5", u"1"},
-    {"Text6", u"1"},   {"Text7", u"0"},  {"Text10", u"15"},  {"Text11", u"0"}, {"Text13", u"1000"}};
-const std::map<std::string, std::u16string> kNoDrinkNoTime = {
-    {"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"0"}, {"Text4", u"0"}, {"Text8", u"0"}, {"Text3", u"0"}};
+    {"Text1", u"100"}, {"Text2", u"0"}, {"Text3", u"100"}, {"Text4", u"1"},  {"Text5", u"1"},
+    {"Text6", u"1"},   {"Text7", u"0"}, {"Text10", u"15"}, {"Text11", u"0"}, {"Text13", u"1000"}};
+const std::map<std::string, std::u16string> kNoDrinkNoTime = {{"Text1", u"0"}, {"Text2", u"0"},
+                                                              {"Text9", u"0"}, {"Text4", u"0"},
+                                                              {"Text8", u"0"}, {"Text3", u"0"}};
 
 // Label24 holds "9.9" from an earlier calculation in every flow.
 const std::vector<Flow> kFlows = {
     {"Defaults", {}, u"有罪です", kPunishablePrompt, u"0.2524862592", u"0.2524862592"},
-    {"TwentyMinutes", {{"Text8", u"20"}}, u"有罪です", u"\r\n0.2274862592025となりました。\r\n",
-     u"0.2274862592025", u"0.2274862592025", true},
+    {"TwentyMinutes",
+     {{"Text8", u"20"}},
+     u"有罪です",
+     u"\r\n0.2274862592025となりました。\r\n",
+     u"0.2274862592025",
+     u"0.2274862592025",
+     true},
     {"ExactlyAtTheLimit", kAtTheLimit, u"不該当", NotPunishablePrompt(u"0.15"), u"0.15", u"0.15"},
     {"ZeroStrengthsNoElimination",
      {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}, {"Text7", u"0"}},
-     u"不該当", NotPunishablePrompt(u"0"), u"0", u"0"},
-    {"ZeroStrengthsDefaultRate", {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}},
-     u"計算結果", kBelowZeroPrompt, u"9.9", u"0"},
+     u"不該当",
+     NotPunishablePrompt(u"0"),
+     u"0",
+     u"0"},
+    {"ZeroStrengthsDefaultRate",
+     {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}},
+     u"計算結果",
+     kBelowZeroPrompt,
+     u"9.9",
+     u"0"},
     {"TenHours", {{"Text4", u"10"}}, u"計算結果", kBelowZeroPrompt, u"9.9", u"0"},
     {"NothingGiven", kNoDrinkNoTime, u"注意", u" 飲酒量を入力してください", u"9.9", u"9.9"},
-    {"AmountsEmpty", {{"Text1", u""}, {"Text2", u""}, {"Text9", u""}}, u"注意",
-     u" 飲酒量を入力してください", u"9.9", u"9.9"},
-    {"AmountsLettersOnly", {{"Text1", u"abc"}, {"Text2", u"ビール"}, {"Text9", u"x1"}}, u"注意",
-     u" 飲酒量を入力してください", u"9.9", u"9.9"},
-    {"OtherDrinksOnly", {{"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"500"}, {"Text12", u"12"}},
-     u"有罪です", u"\r\n0.3616483456となりました。\r\n", u"0.3616483456", u"0.3616483456", true},
-    {"NoTime", {{"Text4", u"0"}, {"Text8", u""}}, u"注意", u" 飲酒開始後の経過時間を入力してください",
-     u"9.9", u"9.9"},
-    {"MinutesOnly", {{"Text4", u"0"}, {"Text8", u"30"}}, u"有罪です",
-     u"\r\n0.2899862592となりました。\r\n", u"0.2899862592", u"0.2899862592", true},
-    {"NegativeHours", {{"Text4", u"-1"}}, u"有罪です", u"\r\n0.4024862592となりました。\r\n",
-     u"0.4024862592", u"0.4024862592", true},
-    {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
-    {"FactorZero", {{"Text6", u"0"}}, u"計算できません", u"「アルコール体内分布係数」", u"9.9", u"9.9",
+    {"AmountsEmpty",
+     {{"Text1", u""}, {"Text2", u""}, {"Text9", u""}},
+     u"注意",
+     u" 飲酒量を入力してください",
+     u"9.9",
+     u"9.9"},
+    {"AmountsLettersOnly",
+     {{"Text1", u"abc"}, {"Text2", u"ビール"}, {"Text9", u"x1"}},
+     u"注意",
+     u" 飲酒量を入力してください",
+     u"9.9",
+     u"9.9"},
+    {"OtherDrinksOnly",
+     {{"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"500"}, {"Text12", u"12"}},
+     u"有罪です",
+     u"\r\n0.3616483456となりました。\r\n",
+     u"0.3616483456",
+     u"0.3616483456",
      true},
-    {"RatioZero", {{"Text13", u"0"}}, u"計算できません",
-     u" 「血中量の呼気量への換算率」が０のため、計算できません。\r\n\r\n入力した数値を確かめて下さい。",
-     u"9.9", u"9.9"},
-    {"ConcentrationTooLarge", {{"Text1", u"1e33"}}, u"計算できません", u"大きくなりすぎた", u"9.9",
-     u"9.9", true},
-    {"NumberBeyondRange", {{"Text5", u"1e999"}}, u"計算できません",
-     u" 「エタノールの比重」の数値が大きすぎて読み取れません。\r\n\r\n入力した数値を確かめて下さい。",
-     u"9.9", u"9.9"},
-    {"BeyondRangeBeforeMissingAmount", {{"Text1", u"0"}, {"Text2", u"0"}, {"Text13", u"-1e400"}},
-     u"計算できません", u"「血中量の呼気量への換算率」の数値が大きすぎて", u"9.9", u"9.9", true},
+    {"NoTime",
+     {{"Text4", u"0"}, {"Text8", u""}},
+     u"注意",
+     u" 飲酒開始後の経過時間を入力してください",
+     u"9.9",
+     u"9.9"},
+    {"MinutesOnly",
+     {{"Text4", u"0"}, {"Text8", u"30"}},
+     u"有罪です",
+     u"\r\n0.2899862592となりました。\r\n",
+     u"0.2899862592",
+     u"0.2899862592",
+     true},
+    {"NegativeHours",
+     {{"Text4", u"-1"}},
+     u"有罪です",
+     u"\r\n0.4024862592となりました。\r\n",
+     u"0.4024862592",
+     u"0.4024862592",
+     true},
+    {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
+    {"FactorZero",
+     {{"Text6", u"0"}},
+     u"計算できません",
+     u"「アルコール体内分布係数」",
+     u"9.9",
+     u"9.9",
+     true},
+    {"RatioZero",
+     {{"Text13", u"0"}},
+     u"計算できません",
+     u" 「血中量の呼気量への換算率」が０のため、計算できません。\r\n\r\n入力した数値を確かめて下さ"
+     u"い。",
+     u"9.9",
+     u"9.9"},
+    {"ConcentrationTooLarge",
+     {{"Text1", u"1e33"}},
+     u"計算できません",
+     u"大きくなりすぎた",
+     u"9.9",
+     u"9.9",
+     true},
+    {"NumberBeyondRange",
+     {{"Text5", u"1e999"}},
+     u"計算できません",
+     u" 「エタノールの比重」の数値が大きすぎて読み取れません。\r\n\r\n入力した数値を確かめて下さい"
+     u"。",
+     u"9.9",
+     u"9.9"},
+    {"BeyondRangeBeforeMissingAmount",
+     {{"Text1", u"0"}, {"Text2", u"0"}, {"Text13", u"-1e400"}},
+     u"計算できません",
+     u"「血中量の呼気量への換算率」の数値が大きすぎて",
+     u"9.9",
+     u"9.9",
+     true},
 };
 
 class CalculateFlow : public testing::TestWithParam<Flow> {};

@@ -21,8 +21,8 @@ struct ShownBox {
 class FakeToolkit : public app::Toolkit {
  public:
   FakeToolkit() {
-    const char16_t* starts[] = {u"200", u"300", u"70", u"1",  u"0.7947", u"0.78", u"0.15",
-                                u"0",   u"0",   u"15", u"5",  u"0",      u"2000"};
+    const char16_t* starts[] = {u"200", u"300", u"70", u"1", u"0.7947", u"0.78", u"0.15",
+                                u"0",   u"0",   u"15", u"5", u"0",      u"2000"};
     for (int i = 0; i < 13; ++i) texts["Text" + std::to_string(i + 1)] = starts[i];
     texts["Label24"] = u"0";
   }

@@ -1,0 +1,109 @@
+#include "app/form1.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <algorithm>
+#include <ranges>
+
+#include "app/caption_label.h"
+#include "app/form1_design.h"
+#include "app/wrap_button.h"
+
+namespace app {
+namespace {
+
+QColor Colour(std::int32_t rgb) {
+  return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QString FromDesign(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+QFont DesignFont(FontDesign design) {
+  if (design.points == 0) design = kWindowFont;
+  QFont font(FromDesign(kDesignFace));
+  font.setPointSizeF(design.points);
+  font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(design.italic);
+  return font;
+}
+
+QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
+  const QString caption = FromDesign(row.caption);
+  switch (row.kind) {
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(caption, parent);
+      // A Japanese input method then starts in half-width digits.
+      box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+      return box;
+    }
+    case ControlKind::CommandButton:
+      return new WrapButton(caption, parent);
+    case ControlKind::Label: {
+      auto* label =
+          new CaptionLabel(caption, row.alignment, row.backColour != kStandardColour, parent);
+      QPalette palette = label->palette();
+      palette.setColor(QPalette::Window,
+                       Colour(row.backColour == kStandardColour ? kStandardFace : row.backColour));
+      palette.setColor(QPalette::WindowText,
+                       Colour(row.textColour == kStandardColour ? kStandardText : row.textColour));
+      label->setPalette(palette);
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(FromDesign(kForm1Caption));
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/widmark-32.png"), QSize(32, 32));
+  icon.addFile(QStringLiteral(":/widmark-16.png"), QSize(16, 16));
+  setWindowIcon(icon);
+  setFixedSize(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Colour(kForm1BackColour));
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  // The table lists front to back; creating back to front stacks them so.
+  for (const ControlDesign& row : std::views::reverse(kForm1Controls)) {
+    QWidget* control = CreateControl(row, this);
+    control->setObjectName(QString::fromLatin1(row.name.data(), row.name.size()));
+    control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+                         TwipsToPixels(row.height));
+    control->setFont(DesignFont(row.font));
+    m_controls.emplace(row.name, control);
+  }
+
+  std::vector<const ControlDesign*> focusable;
+  for (const ControlDesign& row : kForm1Controls)
+    if (row.kind != ControlKind::Label) focusable.push_back(&row);
+  std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
+  for (const ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
+  for (std::size_t i = 1; i < m_tabOrder.size(); ++i) setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+  m_tabOrder.front()->setFocus();
+}
+
+QWidget* Form1::Control(std::string_view name) const {
+  const auto found = m_controls.find(name);
+  return found == m_controls.end() ? nullptr : found->second;
+}
+
+QLineEdit* Form1::Box(std::string_view name) const {
+  return qobject_cast<QLineEdit*>(Control(name));
+}
+
+CaptionLabel* Form1::Label(std::string_view name) const {
+  return qobject_cast<CaptionLabel*>(Control(name));
+}
+
+WrapButton* Form1::Button(std::string_view name) const {
+  return qobject_cast<WrapButton*>(Control(name));
+}
+
+}  // namespace app

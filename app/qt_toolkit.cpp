@@ -1,0 +1,88 @@
+#include "app/qt_toolkit.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include "app/caption_label.h"
+#include "app/form1.h"
+#include "app/wrap_button.h"
+
+namespace app {
+namespace {
+
+QString ToQt(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+int QtToolkit::ShowMessage(std::u16string_view prompt, MessageStyle style,
+                           std::u16string_view title) {
+  QMessageBox box(&m_form);
+  box.setWindowModality(Qt::WindowModal);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowTitle(ToQt(title));
+  // CR LF is one line break; every space of every line stays.
+  box.setText(ToQt(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  if (style == MessageStyle::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);  // Escape and the close button answer No
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return kAnswerYes;
+    case QMessageBox::No:
+      return kAnswerNo;
+    default:
+      return kAnswerOk;
+  }
+}
+
+std::u16string QtToolkit::Text(std::string_view box) const {
+  return m_form.Box(box)->text().toStdU16String();
+}
+
+void QtToolkit::SetText(std::string_view box, std::u16string_view text) {
+  m_form.Box(box)->setText(ToQt(text));
+}
+
+void QtToolkit::SetCaption(std::string_view label, std::u16string_view caption) {
+  m_form.Label(label)->SetCaption(ToQt(caption));
+}
+
+void QtToolkit::SetVisible(std::string_view button, bool visible) {
+  m_form.Button(button)->setVisible(visible);
+}
+
+PrintFault QtToolkit::PrintWindow() {
+  const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
+  if (destination.isNull()) return PrintFault::NoPrinter;
+
+  const QPixmap image = m_form.grab();  // as it looks now, hidden controls left out
+  QPrinter printer(destination, QPrinter::HighResolution);
+  printer.setDocName(m_form.windowTitle());
+  QPainter painter;
+  if (!painter.begin(&printer)) return PrintFault::JobFailed;
+  // Scaled to fit the page, aspect kept, centred.
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+  const QRect target(QPoint((page.width() - size.width()) / 2, (page.height() - size.height()) / 2),
+                     size);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(target, image);
+  return painter.end() ? PrintFault::None : PrintFault::JobFailed;
+}
+
+void QtToolkit::Unload() {
+  m_form.close();
+}
+
+}  // namespace app

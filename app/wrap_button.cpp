@@ -1,0 +1,53 @@
+#include "app/wrap_button.h"
+
+#include <QFontMetricsF>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "app/caption_layout.h"
+
+namespace app {
+
+WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  setAutoDefault(false);
+  setDefault(false);
+}
+
+QRectF WrapButton::CaptionArea() const {
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+QStringList WrapButton::CaptionLines() const {
+  return WrapCaption(text(), QFontMetricsF(font()), CaptionArea().width(), Alignment::Centre);
+}
+
+void WrapButton::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+  const QFontMetricsF metrics(font());
+  const QStringList lines = CaptionLines();
+  QRectF area = CaptionArea();
+  const qreal height = metrics.height() * lines.size();
+  area.setTop(area.top() + (area.height() - height) / 2);
+  if (isDown())
+    area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                   style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+  area.setBottom(rect().bottom());
+  DrawCaptionLines(painter, area, lines, Alignment::Centre, metrics);
+
+  if (hasFocus()) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+  }
+}
+
+}  // namespace app
