@@ -9,13 +9,31 @@
 
 namespace app {
 
+namespace {
+
+QString DesignFace() {
+  return QString::fromUtf16(kDesignFace.data(), kDesignFace.size());
+}
+
+}  // namespace
+
+QFont DesignFont(FontDesign design) {
+  if (design.points == 0) design = kWindowFont;
+  QFont font(DesignFace());
+  font.setPointSizeF(design.points);
+  font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+  font.setItalic(design.italic);
+  // The face has every glyph the program shows: no search for fallbacks, and
+  // outlines as designed, which also spares loading each glyph to measure it.
+  font.setStyleStrategy(QFont::NoFontMerging);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
 void PrepareApplication(QApplication& application) {
   // IPAPGothic has the design face's metrics, so every caption wraps as designed.
-  const QString face = QString::fromUtf16(kDesignFace.data(), kDesignFace.size());
-  QFont::insertSubstitution(face, QStringLiteral("IPAPGothic"));
-  QFont font(face);
-  font.setPointSizeF(kWindowFont.points);
-  QApplication::setFont(font);  // message boxes and menus in the same face
+  QFont::insertSubstitution(DesignFace(), QStringLiteral("IPAPGothic"));
+  QApplication::setFont(DesignFont(kWindowFont));  // message boxes in the same face
 
   auto* translator = new QTranslator(&application);
   if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

@@ -39,9 +39,12 @@ QString TrimmedRight(QString line) {
   return line;
 }
 
-// Whole pixels, rounded up, so a line never reaches past its rectangle.
+// Summed character by character, which needs no text shaping, and in whole
+// pixels, rounded up, so a line never reaches past its rectangle.
 qreal Advance(const QFontMetricsF& metrics, const QString& text) {
-  return std::ceil(metrics.horizontalAdvance(text));
+  qreal advance = 0;
+  for (QChar c : text) advance += metrics.horizontalAdvance(c);
+  return std::ceil(advance);
 }
 
 void WrapParagraph(const QString& paragraph, const QFontMetricsF& metrics, qreal width,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <ranges>
 
+#include "app/application.h"
 #include "app/caption_label.h"
 #include "app/form1_design.h"
 #include "app/wrap_button.h"
@@ -20,20 +21,13 @@ QString FromDesign(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-QFont DesignFont(FontDesign design) {
-  if (design.points == 0) design = kWindowFont;
-  QFont font(FromDesign(kDesignFace));
-  font.setPointSizeF(design.points);
-  font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
-  font.setItalic(design.italic);
-  return font;
-}
-
 QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
   const QString caption = FromDesign(row.caption);
   switch (row.kind) {
     case ControlKind::TextBox: {
-      auto* box = new QLineEdit(caption, parent);
+      auto* box = new QLineEdit(parent);
+      box->setFont(DesignFont(row.font));  // before the text: one layout, not two
+      box->setText(caption);
       // A Japanese input method then starts in half-width digits.
       box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
       return box;

@@ -8,7 +8,7 @@ set -euo pipefail
 build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils)
-shot=("${build[@]}" xvfb xauth imagemagick)
+shot=("${build[@]}" xvfb xauth imagemagick xdotool)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;
