@@ -5,7 +5,9 @@
 
 #include "app/form1.h"
 #include "app/wrap_button.h"
+#include "app/form_commands.h"
 #include "calc/calculate_command.h"
+#include "info/dialogs.h"
 
 namespace app {
 namespace {
@@ -17,6 +19,15 @@ struct ButtonCommand {
 
 constexpr std::array kButtonCommands = {
     ButtonCommand{"Command1", &calc::CalculateCommand},
+    ButtonCommand{"Command2", &ClearCommand},
+    ButtonCommand{"Command3", &PrintCommand},
+    ButtonCommand{"Command4", &info::PurposeOfUseDialog},
+    ButtonCommand{"Command5", &info::InquiryDialog},
+    ButtonCommand{"Command7", &info::CourtDecisionDialog},
+    ButtonCommand{"Command8", &CloseCommand},
+    ButtonCommand{"Command9", &info::WarningDialog},
+    ButtonCommand{"Command10", &info::EffectsDialog},
+    ButtonCommand{"Command11", &info::DefaultValuesDialog},
 };
 
 }  // namespace

@@ -2,17 +2,12 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/commands.h"
-#include "app/form1.h"
-#include "app/qt_toolkit.h"
+#include "app/calculator.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   app::PrepareApplication(application);
-
-  app::Form1 form;
-  app::QtToolkit toolkit(form);
-  app::BindCommands(form, toolkit);
-  form.show();
+  app::Calculator calculator;
+  calculator.form.show();
   return QApplication::exec();
 }

@@ -10,9 +10,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/commands.h"
-#include "app/form1.h"
-#include "app/qt_toolkit.h"
+#include "app/calculator.h"
 #include "app/wrap_button.h"
 
 namespace {
@@ -46,9 +44,8 @@ class BoxWatcher : public QObject {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   app::PrepareApplication(application);
-  app::Form1 form;
-  app::QtToolkit toolkit(form);
-  app::BindCommands(form, toolkit);
+  app::Calculator calculator;
+  app::Form1& form = calculator.form;
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) return 1;
 

@@ -11,47 +11,14 @@
 
 #include "app/application.h"
 #include "app/caption_label.h"
-#include "app/commands.h"
-#include "app/form1.h"
-#include "app/qt_toolkit.h"
+#include "app/calculator.h"
 #include "app/wrap_button.h"
+#include "tests/box_watcher.h"
 
 namespace {
 
-struct SeenBox {
-  QString title;
-  QString text;
-  QStringList buttons;
-  QString defaultButton;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  Qt::TextFormat format = Qt::AutoText;
-  Qt::WindowModality modality = Qt::NonModal;
-  QWidget* parent = nullptr;
-  QString label24;
-};
-
-// Waits for the next modal box, notes what it shows, then acts on it.
-void WhenBoxOpens(SeenBox& seen, const app::Form1& form, std::function<void(QMessageBox*)> act) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, &seen, &form, act] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();
-    seen.buttons.sort();
-    if (box->defaultButton() != nullptr) seen.defaultButton = box->defaultButton()->text();
-    seen.icon = box->icon();
-    seen.format = box->textFormat();
-    seen.modality = box->windowModality();
-    seen.parent = box->parentWidget();
-    seen.label24 = form.Label("Label24")->Caption();
-    act(box);
-  });
-  timer->start(5);
-}
+using testing_support::SeenBox;
+using testing_support::WhenBoxOpens;
 
 void PressKey(QMessageBox* box, Qt::Key key) {
   QTest::keyClick(box, key);
@@ -65,11 +32,11 @@ class MessageBoxTest : public QObject {
  private slots:
   void initTestCase() {
     app::PrepareApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
-    m_form = std::make_unique<app::Form1>();
-    m_toolkit = std::make_unique<app::QtToolkit>(*m_form);
-    app::BindCommands(*m_form, *m_toolkit);
+    m_calculator = std::make_unique<app::Calculator>();
+    m_form = &m_calculator->form;
+    m_toolkit = &m_calculator->toolkit;
     m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
   }
 
   void okBoxShowsThePromptAsPlainLines() {
@@ -84,7 +51,7 @@ class MessageBoxTest : public QObject {
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.format, Qt::PlainText);
     QCOMPARE(seen.modality, Qt::WindowModal);
-    QCOMPARE(seen.parent, m_form.get());
+    QCOMPARE(seen.parent, m_form);
   }
 
   void yesNoBoxAnswers_data() {
@@ -148,8 +115,9 @@ class MessageBoxTest : public QObject {
   }
 
  private:
-  std::unique_ptr<app::Form1> m_form;
-  std::unique_ptr<app::QtToolkit> m_toolkit;
+  std::unique_ptr<app::Calculator> m_calculator;
+  app::Form1* m_form = nullptr;
+  app::QtToolkit* m_toolkit = nullptr;
 };
 
 QTEST_MAIN(MessageBoxTest)

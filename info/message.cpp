@@ -1,0 +1,14 @@
+#include "info/message.h"
+
+namespace info {
+
+std::u16string Prompt(const Message& message) {
+  return app::JoinLines(message.pieces,
+                        message.joining == Joining::Lines ? u"\r\n" : u"\r\n\r\n");
+}
+
+int Show(app::Toolkit& toolkit, const Message& message) {
+  return toolkit.ShowMessage(Prompt(message), message.style, message.title);
+}
+
+}  // namespace info
