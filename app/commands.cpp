@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "app/form1.h"
-#include "app/wrap_button.h"
 #include "app/form_commands.h"
+#include "app/wrap_button.h"
 #include "calc/calculate_command.h"
 #include "info/dialogs.h"
 

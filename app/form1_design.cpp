@@ -2,7 +2,10 @@
 
 namespace app {
 
-// Front to back: Text13 lies on top, Label1 beneath everything.
+// Front to back: Text13 lies on top, Label1 beneath everything. One row per
+// control: kind, name, caption, left, top, width, height (twips), font,
+// text colour, back colour, alignment, tab index.
+// clang-format off
 const std::array<ControlDesign, 75> kForm1Controls = {{
     {ControlKind::TextBox, "Text13", u"2000", 3000, 7200, 1095, 270, kWindowFont, kStandardColour,
      kStandardColour, Alignment::Left, 70},
@@ -774,5 +777,6 @@ const std::array<ControlDesign, 75> kForm1Controls = {{
      Alignment::Centre,
      0},
 }};
+// clang-format on
 
 }  // namespace app

@@ -47,9 +47,9 @@ constexpr std::u16string_view kPrintFailedTitle = u"印刷できません";
 
 std::u16string PrintFailure(PrintFault fault) {
   if (fault == PrintFault::NoPrinter) {
-    return JoinLines({u" 印刷できませんでした。", u"",
-                      u"使用できるプリンターが見つかりません。",
-                      u"プリンターが接続され、通常使うプリンターに設定されているか確かめて下さい。"});
+    return JoinLines(
+        {u" 印刷できませんでした。", u"", u"使用できるプリンターが見つかりません。",
+         u"プリンターが接続され、通常使うプリンターに設定されているか確かめて下さい。"});
   }
   return JoinLines({u" 印刷できませんでした。", u"", u"プリンターが印刷を受け付けませんでした。",
                     u"プリンターの電源、接続、用紙を確かめてから、もう一度印刷して下さい。"});
@@ -77,6 +77,8 @@ void PrintCommand(Toolkit& toolkit) {
     toolkit.ShowMessage(PrintFailure(fault), MessageStyle::OkOnly, kPrintFailedTitle);
 }
 
-void CloseCommand(Toolkit& toolkit) { toolkit.Unload(); }
+void CloseCommand(Toolkit& toolkit) {
+  toolkit.Unload();
+}
 
 }  // namespace app

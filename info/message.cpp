@@ -3,8 +3,7 @@
 namespace info {
 
 std::u16string Prompt(const Message& message) {
-  return app::JoinLines(message.pieces,
-                        message.joining == Joining::Lines ? u"\r\n" : u"\r\n\r\n");
+  return app::JoinLines(message.pieces, message.joining == Joining::Lines ? u"\r\n" : u"\r\n\r\n");
 }
 
 int Show(app::Toolkit& toolkit, const Message& message) {

@@ -9,7 +9,8 @@ namespace {
 
 constexpr std::array<std::u16string_view, 5> kCourtDecision = {
     u"大阪地裁平成１９年６月１１日判決は、 ",
-    u"ウィドマーク法により酒気帯びの有無を判定するためには、被検査者に最も有利な条件で計算すべきであると判示し",
+    u"ウィドマーク法により酒気帯びの有無を判定するためには、被検査者に最も有利な条件で計算すべきで"
+    u"あると判示し",
     u"飲酒開始時からの経過時間を使用し、 ",
     u"アルコール分布係数、アルコール減少率などは被検査者に最も有利な数値0.96、 0.19を使用し、 ",
     u"エチルアルコールの比重については0.7947を使用しています。",
@@ -26,17 +27,24 @@ constexpr std::array<std::u16string_view, 5> kDefaultValues = {
 
 constexpr std::array<std::u16string_view, 6> kEffects = {
     u"呼気濃度0.1～0.5mg・・・ほろ酔い",
-    u"・・・いわゆる「ほろ酔い」は、脳の理性をつかさどる部分、大脳新皮質がアルコールの影響を受けている状態です。抑制する能力が低下して、気分が高揚し、気が大きくなったりします。思考力、判断力、集中力などが鈍り、反射神経や動体視力にも重大な影響があります。 ",
+    u"・・・いわゆる「ほろ酔い」は、脳の理性をつかさどる部分、大脳新皮質がアルコールの影響を受けて"
+    u"いる状態です。抑制する能力が低下して、気分が高揚し、気が大きくなったりします。思考力、判断力"
+    u"、集中力などが鈍り、反射神経や動体視力にも重大な影響があります。 ",
     u"呼気濃度0.5～1mg・・・酩酊",
-    u"・・・アルコールの影響が、大脳新皮質から内側の大脳辺縁系や小脳にまで広がると酔っ払いの状態になります。感情や運動をつかさどる脳の機能が低下するため、感情の起伏が激しくなったり、千鳥足になったりします。",
+    u"・・・アルコールの影響が、大脳新皮質から内側の大脳辺縁系や小脳にまで広がると酔っ払いの状態に"
+    u"なります。感情や運動をつかさどる脳の機能が低下するため、感情の起伏が激しくなったり、千鳥足に"
+    u"なったりします。",
     u"呼気濃度1～1.5mg・・・泥酔",
-    u"大脳辺縁系や小脳まで、すっかりアルコールの影響を受けて、酔いつぶれた状態です。言語がめちゃくちゃになったり、意識がはっきりしなくなり、まともに立てなくなったりします。",
+    u"大脳辺縁系や小脳まで、すっかりアルコールの影響を受けて、酔いつぶれた状態です。言語がめちゃく"
+    u"ちゃになったり、意識がはっきりしなくなり、まともに立てなくなったりします。",
 };
 
 constexpr std::array<std::u16string_view, 5> kWarning = {
     u"飲酒運転の危険性や悲惨な事故が報道されているにもかかわらず、懲りない人がいます。",
-    u"体内分布係数を0.6と入力し、アルコール減少率を0.11と入力して計算して下さい。体内アルコールの想定、最大量が表示されます。 ",
-    u"飲酒運転をするあなたは、人間としての優しさはなく、自分のことのみを考える利己的な人なのでしょう。",
+    u"体内分布係数を0.6と入力し、アルコール減少率を0."
+    u"11と入力して計算して下さい。体内アルコールの想定、最大量が表示されます。 ",
+    u"飲酒運転をするあなたは、人間としての優しさはなく、自分のことのみを考える利己的な人なのでしょ"
+    u"う。",
     u"地獄に堕ちて下さい。",
     u"神は、見ています。",
 };
@@ -48,9 +56,17 @@ constexpr Message kWarningBox{u"地獄への警告", kWarning, Joining::Paragrap
 
 }  // namespace
 
-void CourtDecisionDialog(app::Toolkit& toolkit) { Show(toolkit, kCourtDecisionBox); }
-void WarningDialog(app::Toolkit& toolkit) { Show(toolkit, kWarningBox); }
-void EffectsDialog(app::Toolkit& toolkit) { Show(toolkit, kEffectsBox); }
-void DefaultValuesDialog(app::Toolkit& toolkit) { Show(toolkit, kDefaultValuesBox); }
+void CourtDecisionDialog(app::Toolkit& toolkit) {
+  Show(toolkit, kCourtDecisionBox);
+}
+void WarningDialog(app::Toolkit& toolkit) {
+  Show(toolkit, kWarningBox);
+}
+void EffectsDialog(app::Toolkit& toolkit) {
+  Show(toolkit, kEffectsBox);
+}
+void DefaultValuesDialog(app::Toolkit& toolkit) {
+  Show(toolkit, kDefaultValuesBox);
+}
 
 }  // namespace info

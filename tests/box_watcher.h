@@ -23,8 +23,8 @@ struct SeenBox {
   Qt::TextFormat format = Qt::AutoText;
   Qt::WindowModality modality = Qt::NonModal;
   QWidget* parent = nullptr;
-  QString label24;          // the result label meanwhile
-  bool command3 = false;    // whether the print button was visible meanwhile
+  QString label24;        // the result label meanwhile
+  bool command3 = false;  // whether the print button was visible meanwhile
 };
 
 inline void WhenBoxOpens(SeenBox& seen, const app::Form1& form,

@@ -7,27 +7,12 @@
 #include <vector>
 
 #include "tests/fake_toolkit.h"
+#include "tests/utf8.h"
 
 namespace {
 
 using testing_support::FakeToolkit;
-
-std::string Utf8(const std::u16string& s) {
-  std::string out;
-  for (char16_t c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing_support::Utf8;
 
 const std::u16string kPunishablePrompt =
     u" 計算した結果、アルコール保有量は可罰的酒気帯び運転の法定数値\r\n"

@@ -24,15 +24,14 @@ TEST_P(Clear, WritesTheTableInOrderAndKeepsTheRatio) {
     toolkit.writes.clear();
     app::ClearCommand(toolkit);
     const std::map<std::string, std::u16string> expected = {
-        {"Text1", u"0"},      {"Text2", u"0"},  {"Text3", u"0"},   {"Text4", u"0"},
-        {"Text5", u"0.7947"}, {"Text6", u"0.78"}, {"Text7", u"0.15"}, {"Text8", u"0"},
-        {"Text9", u"0"},      {"Text10", u"15"}, {"Text11", u"5"},   {"Text12", u"0"},
+        {"Text1", u"0"},        {"Text2", u"0"},    {"Text3", u"0"},    {"Text4", u"0"},
+        {"Text5", u"0.7947"},   {"Text6", u"0.78"}, {"Text7", u"0.15"}, {"Text8", u"0"},
+        {"Text9", u"0"},        {"Text10", u"15"},  {"Text11", u"5"},   {"Text12", u"0"},
         {"Text13", GetParam()}, {"Label24", u"0"}};
     EXPECT_EQ(toolkit.texts, expected);
-    EXPECT_EQ(toolkit.writes,
-              (std::vector<std::string>{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6",
-                                        "Text7", "Text8", "Text10", "Text11", "Text12", "Text9",
-                                        "Label24"}));
+    EXPECT_EQ(toolkit.writes, (std::vector<std::string>{"Text1", "Text2", "Text3", "Text4", "Text5",
+                                                        "Text6", "Text7", "Text8", "Text10",
+                                                        "Text11", "Text12", "Text9", "Label24"}));
   }
   EXPECT_TRUE(toolkit.boxes.empty());
 }
@@ -73,12 +72,11 @@ TEST_P(Print, HidesTheButtonOnlyWhilePrinting) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FormCommands, Print,
-    testing::Values(PrintCase{"Printed", app::PrintFault::None, false},
-                    PrintCase{"NoPrinter", app::PrintFault::NoPrinter, true},
-                    PrintCase{"JobFailed", app::PrintFault::JobFailed, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(FormCommands, Print,
+                         testing::Values(PrintCase{"Printed", app::PrintFault::None, false},
+                                         PrintCase{"NoPrinter", app::PrintFault::NoPrinter, true},
+                                         PrintCase{"JobFailed", app::PrintFault::JobFailed, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormCommands, CloseUnloadsWithoutAsking) {
   FakeToolkit toolkit;

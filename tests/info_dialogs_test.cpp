@@ -1,32 +1,16 @@
-#include "info/dialogs.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "info/dialogs.h"
 #include "tests/fake_toolkit.h"
+#include "tests/utf8.h"
 
 namespace {
 
 using testing_support::FakeToolkit;
-
-std::string Utf8(std::u16string_view s) {
-  std::string out;
-  for (char16_t c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing_support::Utf8;
 
 struct ExpectedBox {
   std::u16string title;
@@ -36,22 +20,33 @@ struct ExpectedBox {
 
 // The purpose box: seventeen lines, only line 14 empty.
 const std::u16string kPurpose =
-    u" イ\u3000前日の夜、深酒を飲んだような場合、翌朝、アルコールが残っている場合があります。\u3000\r\n"
+    u" イ\u3000前日の夜、深酒を飲んだような場合、翌朝、アルコールが残っている場合があります。\u3000"
+    u"\r\n"
     u" \r\n"
     u"     このような場合、確認のため使用して下さい。 \u3000\r\n"
     u" \r\n"
     u"    この場合、慎重に計算させるため、最も安全・被検査者に不利な数値、\u3000\r\n"
     u" \u3000\r\n"
-    u" \u3000" u"1" u"\u3000飲酒開始後の経過時間欄には「飲酒終了時からの経過時間」を入力し、\u3000\r\n"
+    u" \u3000"
+    u"1"
+    u"\u3000飲酒開始後の経過時間欄には「飲酒終了時からの経過時間」を入力し、\u3000\r\n"
     u" \u3000\r\n"
-    u" \u3000" u"2" u"\u3000体内分布係数は「0.6」を、\u3000\r\n"
+    u" \u3000"
+    u"2"
+    u"\u3000体内分布係数は「0.6」を、\u3000\r\n"
     u" \u3000\r\n"
-    u" \u3000" u"3" u"\u3000アルコール減少率は最低値「0.11」を入力して、\u3000\r\n"
+    u" \u3000"
+    u"3"
+    u"\u3000アルコール減少率は最低値「0.11」を入力して、\u3000\r\n"
     u"\u3000\u3000\r\n"
-    u"  \u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000"
+    u"  "
+    u"\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000\u3000"
+    u"\u3000\u3000"
     u"計算して下さい。\u3000\r\n"
     u"\r\n"
-    u"  ロ\u3000警察、検察庁はウィドマーク法により、酒気帯び運転を事件として立件する場合があります。\r\n"
+    u"  "
+    u"ロ\u3000警察、検察庁はウィドマーク法により、酒気帯び運転を事件として立件する場合があります。"
+    u"\r\n"
     u" \r\n"
     u"      警察、検察庁の計算が正しいか否かの確認に使用して下さい。";
 
@@ -61,11 +56,13 @@ const std::u16string kCaution =
     u"  「保有アルコール量が０．１５ミリグラム未満であれば、酒気帯び運転が許される」というような"
     u"\uFF0D「とんでもない誤解」\uFF0Dを、一般の人に招くおそれがあるからです。\u3000\r\n"
     u" \r\n"
-    u"  一般の人向けには、被検査者に最も不利な、安全な計算方法、既定値を採用したプログラムを別途作成しています。";
+    u"  "
+    u"一般の人向けには、被検査者に最も不利な、安全な計算方法、既定値を採用したプログラムを別途作成"
+    u"しています。";
 
-const ExpectedBox kQuestion{u"お尋ね",
-                            u"無許諾コピー、無許諾インストール、無許諾添付ファイル送信等されましたか\uFF1F",
-                            app::MessageStyle::YesNo};
+const ExpectedBox kQuestion{
+    u"お尋ね", u"無許諾コピー、無許諾インストール、無許諾添付ファイル送信等されましたか\uFF1F",
+    app::MessageStyle::YesNo};
 const ExpectedBox kLecture{u"お遊びです",
                            u"無許諾コピー、無許諾インストール、無許諾添付ファイル送信は\r\n\r\n"
                            u"著作権法の\uFF0D排他的複製権\uFF0D侵害です\r\n\r\n"
@@ -76,9 +73,11 @@ const ExpectedBox kApology{u"お遊びです", u"失礼しました。どうぞ�
 const ExpectedBox kCourtDecision{
     u"判決例",
     u"大阪地裁平成\uFF11\uFF19年\uFF16月\uFF11\uFF11日判決は、 \r\n\r\n"
-    u"ウィドマーク法により酒気帯びの有無を判定するためには、被検査者に最も有利な条件で計算すべきであると判示し\r\n\r\n"
+    u"ウィドマーク法により酒気帯びの有無を判定するためには、被検査者に最も有利な条件で計算すべきで"
+    u"あると判示し\r\n\r\n"
     u"飲酒開始時からの経過時間を使用し、 \r\n\r\n"
-    u"アルコール分布係数、アルコール減少率などは被検査者に最も有利な数値0.96、 0.19を使用し、 \r\n\r\n"
+    u"アルコール分布係数、アルコール減少率などは被検査者に最も有利な数値0.96、 0.19を使用し、 "
+    u"\r\n\r\n"
     u"エチルアルコールの比重については0.7947を使用しています。"};
 
 const ExpectedBox kDefaultValues{
@@ -92,12 +91,16 @@ const ExpectedBox kDefaultValues{
 const ExpectedBox kEffects{
     u"影響",
     u"呼気濃度0.1\uFF5E0.5mg\u30FB\u30FB\u30FBほろ酔い\r\n\r\n"
-    u"\u30FB\u30FB\u30FBいわゆる「ほろ酔い」は、脳の理性をつかさどる部分、大脳新皮質がアルコールの影響を受けている状態です。"
-    u"抑制する能力が低下して、気分が高揚し、気が大きくなったりします。思考力、判断力、集中力などが鈍り、"
+    u"\u30FB\u30FB\u30FBいわゆる「ほろ酔い」は、脳の理性をつかさどる部分、大脳新皮質がアルコールの"
+    u"影響を受けている状態です。"
+    u"抑制する能力が低下して、気分が高揚し、気が大きくなったりします。思考力、判断力、集中力などが"
+    u"鈍り、"
     u"反射神経や動体視力にも重大な影響があります。 \r\n\r\n"
     u"呼気濃度0.5\uFF5E1mg\u30FB\u30FB\u30FB酩酊\r\n\r\n"
-    u"\u30FB\u30FB\u30FBアルコールの影響が、大脳新皮質から内側の大脳辺縁系や小脳にまで広がると酔っ払いの状態になります。"
-    u"感情や運動をつかさどる脳の機能が低下するため、感情の起伏が激しくなったり、千鳥足になったりします。\r\n\r\n"
+    u"\u30FB\u30FB\u30FBアルコールの影響が、大脳新皮質から内側の大脳辺縁系や小脳にまで広がると酔っ"
+    u"払いの状態になります。"
+    u"感情や運動をつかさどる脳の機能が低下するため、感情の起伏が激しくなったり、千鳥足になったりし"
+    u"ます。\r\n\r\n"
     u"呼気濃度1\uFF5E1.5mg\u30FB\u30FB\u30FB泥酔\r\n\r\n"
     u"大脳辺縁系や小脳まで、すっかりアルコールの影響を受けて、酔いつぶれた状態です。"
     u"言語がめちゃくちゃになったり、意識がはっきりしなくなり、まともに立てなくなったりします。"};
@@ -107,7 +110,8 @@ const ExpectedBox kWarning{
     u"飲酒運転の危険性や悲惨な事故が報道されているにもかかわらず、懲りない人がいます。\r\n\r\n"
     u"体内分布係数を0.6と入力し、アルコール減少率を0.11と入力して計算して下さい。"
     u"体内アルコールの想定、最大量が表示されます。 \r\n\r\n"
-    u"飲酒運転をするあなたは、人間としての優しさはなく、自分のことのみを考える利己的な人なのでしょう。\r\n\r\n"
+    u"飲酒運転をするあなたは、人間としての優しさはなく、自分のことのみを考える利己的な人なのでしょ"
+    u"う。\r\n\r\n"
     u"地獄に堕ちて下さい。\r\n\r\n"
     u"神は、見ています。"};
 
@@ -144,8 +148,14 @@ TEST_P(Dialogs, ShowExactlyTheirBoxesAndChangeNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Info, Dialogs,
     testing::Values(
-        DialogCase{"PurposeOfUse", info::PurposeOfUseDialog, {}, {{u"使用目的", kPurpose}, {u"ご注意", kCaution}}},
-        DialogCase{"PurposeClosedOtherwise", info::PurposeOfUseDialog, {7, 2}, {{u"使用目的", kPurpose}, {u"ご注意", kCaution}}},
+        DialogCase{"PurposeOfUse",
+                   info::PurposeOfUseDialog,
+                   {},
+                   {{u"使用目的", kPurpose}, {u"ご注意", kCaution}}},
+        DialogCase{"PurposeClosedOtherwise",
+                   info::PurposeOfUseDialog,
+                   {7, 2},
+                   {{u"使用目的", kPurpose}, {u"ご注意", kCaution}}},
         DialogCase{"InquiryYes", info::InquiryDialog, {app::kAnswerYes}, {kQuestion, kLecture}},
         DialogCase{"InquiryNo", info::InquiryDialog, {app::kAnswerNo}, {kQuestion, kApology}},
         DialogCase{"InquiryOk", info::InquiryDialog, {app::kAnswerOk}, {kQuestion, kApology}},

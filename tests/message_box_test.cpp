@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "app/application.h"
-#include "app/caption_label.h"
 #include "app/calculator.h"
+#include "app/caption_label.h"
 #include "app/wrap_button.h"
 #include "tests/box_watcher.h"
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <string>
 
+#include "tests/utf8.h"
+
 namespace {
 
 using calc::ReadNumber;
@@ -27,17 +29,7 @@ TEST_P(InputRule, ReadsTheCorrectlyRoundedDouble) {
   EXPECT_EQ(*value, c.value);
 
   // The UTF-8 reading agrees with the UTF-16 one.
-  std::string utf8;
-  for (char16_t ch : c.text) {
-    if (ch < 0x80) {
-      utf8 += static_cast<char>(ch);
-    } else {  // all non-ASCII rows are in the BMP below U+FFFF
-      utf8 += static_cast<char>(0xE0 | (ch >> 12));
-      utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-  }
-  const auto value8 = ReadNumber(utf8);
+  const auto value8 = ReadNumber(testing_support::Utf8(c.text));
   ASSERT_TRUE(value8.has_value());
   EXPECT_EQ(*value8, c.value);
 }

@@ -45,8 +45,9 @@ int LargestDeviation(const QImage& page, const QRect& area, QColor colour) {
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
       const QColor c = page.pixelColor(x, y);
-      largest = std::max({largest, std::abs(c.red() - colour.red()),
-                          std::abs(c.green() - colour.green()), std::abs(c.blue() - colour.blue())});
+      largest =
+          std::max({largest, std::abs(c.red() - colour.red()), std::abs(c.green() - colour.green()),
+                    std::abs(c.blue() - colour.blue())});
     }
   }
   return largest;
