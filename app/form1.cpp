@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <algorithm>
+#include <limits>
 #include <ranges>
 
 #include "app/application.h"
@@ -27,6 +28,7 @@ QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(parent);
       box->setFont(DesignFont(row.font));  // before the text: one layout, not two
+      box->setMaxLength(std::numeric_limits<int>::max());  // no limit of our own
       box->setText(caption);
       // A Japanese input method then starts in half-width digits.
       box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);

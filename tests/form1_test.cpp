@@ -52,6 +52,15 @@ class Form1Test : public QObject {
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
   }
 
+  void boxesTakeAnyLength() {
+    // Qt would cut a pasted text at 32767 characters without a word.
+    QLineEdit* box = m_form->Box("Text9");
+    const QString pasted = QString(40000, u'0') + QStringLiteral("5");
+    box->setText(pasted);
+    QCOMPARE(box->text(), pasted);
+    box->setText(QStringLiteral("0"));
+  }
+
   void focusStartsOnText1() { QCOMPARE(m_form->focusWidget(), m_form->Box("Text1")); }
 
   void tabVisitsBoxesAndButtonsInDesignOrder() {
