@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "app/accessibility.h"
 #include "app/caption_layout.h"
 
 namespace app {
@@ -22,6 +23,7 @@ void CaptionLabel::SetCaption(const QString& caption) {
   m_caption = caption;
   m_laidOut = false;
   update();
+  AnnounceNameChange(this);  // a screen reader reads the new figure
 }
 
 QStringList CaptionLabel::Lines() const {

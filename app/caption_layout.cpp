@@ -88,7 +88,8 @@ void WrapParagraph(const QString& paragraph, const QFontMetricsF& metrics, qreal
       append(QString(c), letter);
     }
   }
-  lines << (keepSpaces ? line : TrimmedRight(line));
+  // A line that never wrapped keeps its spaces: they centre with it.
+  lines << (keepSpaces || !afterWrap ? line : TrimmedRight(line));
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace app {
 
 // Left-aligned captions keep every space, so a run of spaces wraps and
 // indents as designed. Centred and right-aligned captions drop the spaces at
-// a wrap, so each line centres on its text.
+// a wrap, so each line centres on its text; one that fits on a line keeps
+// its spaces, as designed.
 QStringList WrapCaption(const QString& caption, const QFontMetricsF& metrics, qreal width,
                         Alignment alignment);
 

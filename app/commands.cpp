@@ -14,7 +14,7 @@ namespace {
 
 struct ButtonCommand {
   std::string_view button;
-  void (*run)(Toolkit&);
+  void (*run)(toolkit::Toolkit&);
 };
 
 constexpr std::array kButtonCommands = {
@@ -32,7 +32,7 @@ constexpr std::array kButtonCommands = {
 
 }  // namespace
 
-void BindCommands(Form1& form, Toolkit& toolkit) {
+void BindCommands(Form1& form, toolkit::Toolkit& toolkit) {
   for (const ButtonCommand& command : kButtonCommands) {
     QObject::connect(form.Button(command.button), &QPushButton::clicked, &form,
                      [&toolkit, run = command.run] { run(toolkit); });

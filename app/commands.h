@@ -1,12 +1,15 @@
 #pragma once
 // Which command each button of Form1 runs.
 
+namespace toolkit {
+class Toolkit;
+}
+
 namespace app {
 
 class Form1;
-class Toolkit;
 
 // Connects every button's click to its command, run against the toolkit.
-void BindCommands(Form1& form, Toolkit& toolkit);
+void BindCommands(Form1& form, toolkit::Toolkit& toolkit);
 
 }  // namespace app

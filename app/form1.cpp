@@ -6,6 +6,7 @@
 #include <limits>
 #include <ranges>
 
+#include "app/accessibility.h"
 #include "app/application.h"
 #include "app/caption_label.h"
 #include "app/form1_design.h"
@@ -54,6 +55,7 @@ QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
+  InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(FromDesign(kForm1Caption));
   QIcon icon;
@@ -83,6 +85,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (const ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
   for (std::size_t i = 1; i < m_tabOrder.size(); ++i) setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
   m_tabOrder.front()->setFocus();
+  DescribeInputBoxes(*this);
 }
 
 QWidget* Form1::Control(std::string_view name) const {

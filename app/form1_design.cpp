@@ -46,7 +46,7 @@ const std::array<ControlDesign, 75> kForm1Controls = {{
     // Label44: 32 dashes, 10 full-width spaces
     {ControlKind::Label, "Label44", u"－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－－\u3000\u3000\u3000\u3000" u"\u3000\u3000\u3000\u3000\u3000\u3000飲\u3000酒\u3000運\u3000転\u3000を\u3000撲\u3000滅\u3000" u"し\u3000ょ\u3000う\u3000！\u3000！", 0, 10080, 9615, 615, {14.25, true, false}, Rgb(128, 0, 0), kStandardColour, Alignment::Left, 60},
     {ControlKind::Label, "Label43", u"", 120, 120, 1215, 615, {12, true, false}, Rgb(192, 0, 0), kStandardColour, Alignment::Left, 59},
-    {ControlKind::Label, "Label42", u"Distributed free of charge as reference software", 0, 9720, 9615, 375, {14.25, false, false}, kStandardColour, kStandardColour, Alignment::Centre, 55},
+    {ControlKind::Label, "Label42", u"参考計算用のソフトウェアとして無償で配布しています", 0, 9720, 9615, 375, {14.25, false, false}, kStandardColour, kStandardColour, Alignment::Centre, 55},
     {ControlKind::Label, "Label41", u"\u3000呼気中アルコール濃度の参考計算プログラム", 4080, 7080, 5415, 255, {12, false, false}, kStandardColour, kStandardColour, Alignment::Left, 54},
     {ControlKind::Label, "Label40", u"Free to use and to share. Provided as is, without any warranty.", 0, 9480, 9615, 255, {12, false, false}, Rgb(255, 0, 0), kStandardColour, Alignment::Centre, 52},
     {ControlKind::Label, "Label20", u"酒気帯び運転は、保有アルコール濃度の量にかかわらず、違法です。絶対にやめましょう。", 0, 4920, 9615, 255, {12, true, false}, Rgb(192, 0, 0), kStandardColour, Alignment::Left, 51},

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <variant>
 
-#include "app/toolkit.h"
+#include "toolkit/join_lines.h"
+#include "toolkit/toolkit.h"
 #include "calc/number_text.h"
 
 namespace app {
@@ -45,19 +46,19 @@ std::u16string ValueText(const std::variant<int, double>& value) {
 
 constexpr std::u16string_view kPrintFailedTitle = u"印刷できません";
 
-std::u16string PrintFailure(PrintFault fault) {
-  if (fault == PrintFault::NoPrinter) {
-    return JoinLines(
+std::u16string PrintFailure(toolkit::PrintFault fault) {
+  if (fault == toolkit::PrintFault::NoPrinter) {
+    return toolkit::JoinLines(
         {u" 印刷できませんでした。", u"", u"使用できるプリンターが見つかりません。",
          u"プリンターが接続され、通常使うプリンターに設定されているか確かめて下さい。"});
   }
-  return JoinLines({u" 印刷できませんでした。", u"", u"プリンターが印刷を受け付けませんでした。",
+  return toolkit::JoinLines({u" 印刷できませんでした。", u"", u"プリンターが印刷を受け付けませんでした。",
                     u"プリンターの電源、接続、用紙を確かめてから、もう一度印刷して下さい。"});
 }
 
 }  // namespace
 
-void ClearCommand(Toolkit& toolkit) {
+void ClearCommand(toolkit::Toolkit& toolkit) {
   for (const ClearStep& step : kClearSteps) {
     const std::u16string text = ValueText(step.value);
     if (step.control == "Label24")
@@ -67,17 +68,17 @@ void ClearCommand(Toolkit& toolkit) {
   }
 }
 
-void PrintCommand(Toolkit& toolkit) {
+void PrintCommand(toolkit::Toolkit& toolkit) {
   // The print button is left out of the printed image; it comes back even
   // when printing fails, so the user can try again.
   toolkit.SetVisible("Command3", false);
-  const PrintFault fault = toolkit.PrintWindow();
+  const toolkit::PrintFault fault = toolkit.PrintWindow();
   toolkit.SetVisible("Command3", true);
-  if (fault != PrintFault::None)
-    toolkit.ShowMessage(PrintFailure(fault), MessageStyle::OkOnly, kPrintFailedTitle);
+  if (fault != toolkit::PrintFault::None)
+    toolkit.ShowMessage(PrintFailure(fault), toolkit::MessageStyle::OkOnly, kPrintFailedTitle);
 }
 
-void CloseCommand(Toolkit& toolkit) {
+void CloseCommand(toolkit::Toolkit& toolkit) {
   toolkit.Unload();
 }
 

@@ -2,12 +2,14 @@
 // The commands that act on the window itself: clear (Command2), print
 // (Command3) and close (Command8).
 
+namespace toolkit {
+class Toolkit;
+}
+
 namespace app {
 
-class Toolkit;
-
-void ClearCommand(Toolkit& toolkit);
-void PrintCommand(Toolkit& toolkit);
-void CloseCommand(Toolkit& toolkit);
+void ClearCommand(toolkit::Toolkit& toolkit);
+void PrintCommand(toolkit::Toolkit& toolkit);
+void CloseCommand(toolkit::Toolkit& toolkit);
 
 }  // namespace app

@@ -18,9 +18,18 @@ QString ToQt(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
+// A command that names a control Form1 lacks, or one of another kind, is a
+// programming fault: stop with its name rather than crash somewhere after.
+template <typename Control>
+Control* Found(Control* control, std::string_view name, const char* kind) {
+  if (control == nullptr)
+    qFatal("Form1 has no %s named %.*s", kind, static_cast<int>(name.size()), name.data());
+  return control;
+}
+
 }  // namespace
 
-int QtToolkit::ShowMessage(std::u16string_view prompt, MessageStyle style,
+int QtToolkit::ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
                            std::u16string_view title) {
   QMessageBox box(&m_form);
   box.setWindowModality(Qt::WindowModal);
@@ -29,7 +38,7 @@ int QtToolkit::ShowMessage(std::u16string_view prompt, MessageStyle style,
   box.setWindowTitle(ToQt(title));
   // CR LF is one line break; every space of every line stays.
   box.setText(ToQt(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-  if (style == MessageStyle::YesNo) {
+  if (style == toolkit::MessageStyle::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);  // Escape and the close button answer No
@@ -38,39 +47,39 @@ int QtToolkit::ShowMessage(std::u16string_view prompt, MessageStyle style,
   }
   switch (box.exec()) {
     case QMessageBox::Yes:
-      return kAnswerYes;
+      return toolkit::kAnswerYes;
     case QMessageBox::No:
-      return kAnswerNo;
+      return toolkit::kAnswerNo;
     default:
-      return kAnswerOk;
+      return toolkit::kAnswerOk;
   }
 }
 
 std::u16string QtToolkit::Text(std::string_view box) const {
-  return m_form.Box(box)->text().toStdU16String();
+  return Found(m_form.Box(box), box, "text box")->text().toStdU16String();
 }
 
 void QtToolkit::SetText(std::string_view box, std::u16string_view text) {
-  m_form.Box(box)->setText(ToQt(text));
+  Found(m_form.Box(box), box, "text box")->setText(ToQt(text));
 }
 
 void QtToolkit::SetCaption(std::string_view label, std::u16string_view caption) {
-  m_form.Label(label)->SetCaption(ToQt(caption));
+  Found(m_form.Label(label), label, "label")->SetCaption(ToQt(caption));
 }
 
 void QtToolkit::SetVisible(std::string_view button, bool visible) {
-  m_form.Button(button)->setVisible(visible);
+  Found(m_form.Button(button), button, "button")->setVisible(visible);
 }
 
-PrintFault QtToolkit::PrintWindow() {
+toolkit::PrintFault QtToolkit::PrintWindow() {
   const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
-  if (destination.isNull()) return PrintFault::NoPrinter;
+  if (destination.isNull()) return toolkit::PrintFault::NoPrinter;
 
   const QPixmap image = m_form.grab();  // as it looks now, hidden controls left out
   QPrinter printer(destination, QPrinter::HighResolution);
   printer.setDocName(m_form.windowTitle());
   QPainter painter;
-  if (!painter.begin(&printer)) return PrintFault::JobFailed;
+  if (!painter.begin(&printer)) return toolkit::PrintFault::JobFailed;
   // Scaled to fit the page, aspect kept, centred.
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
   const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
@@ -78,7 +87,7 @@ PrintFault QtToolkit::PrintWindow() {
                      size);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(target, image);
-  return painter.end() ? PrintFault::None : PrintFault::JobFailed;
+  return painter.end() ? toolkit::PrintFault::None : toolkit::PrintFault::JobFailed;
 }
 
 void QtToolkit::Unload() {

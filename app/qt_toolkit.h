@@ -2,23 +2,23 @@
 // The toolkit over Qt: message boxes window-modal over Form1, the controls
 // of Form1 by name, printing of its image, and unloading it.
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace app {
 
 class Form1;
 
-class QtToolkit : public Toolkit {
+class QtToolkit : public toolkit::Toolkit {
  public:
   explicit QtToolkit(Form1& form) : m_form(form) {}
 
-  int ShowMessage(std::u16string_view prompt, MessageStyle style,
+  int ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
                   std::u16string_view title) override;
   std::u16string Text(std::string_view box) const override;
   void SetText(std::string_view box, std::u16string_view text) override;
   void SetCaption(std::string_view label, std::u16string_view caption) override;
   void SetVisible(std::string_view button, bool visible) override;
-  PrintFault PrintWindow() override;
+  toolkit::PrintFault PrintWindow() override;
   void Unload() override;
 
  private:

@@ -1,6 +1,7 @@
 #include "app/wrap_button.h"
 
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -11,6 +12,16 @@ namespace app {
 WrapButton::WrapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
   setAutoDefault(false);
   setDefault(false);
+}
+
+void WrapButton::keyPressEvent(QKeyEvent* event) {
+  // Not being a default button, Qt would pass Enter on to the window unused.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (!event->isAutoRepeat()) click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 QRectF WrapButton::CaptionArea() const {

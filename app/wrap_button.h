@@ -1,6 +1,7 @@
 #pragma once
 // A push button whose caption wraps onto further lines when it is too wide,
-// centred as a block; never a default button.
+// centred as a block; never a default button. Enter presses it when it has
+// the focus, as Space does.
 
 #include <QPushButton>
 #include <QStringList>
@@ -16,6 +17,7 @@ class WrapButton : public QPushButton {
   QStringList CaptionLines() const;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/toolkit.h"
+#include "toolkit/join_lines.h"
+#include "toolkit/toolkit.h"
+#include "calc/input_boxes.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
@@ -14,28 +16,6 @@ namespace calc {
 namespace {
 
 using namespace std::string_view_literals;
-
-constexpr std::array<std::string_view, kInputBoxes> kBoxNames = {
-    "Text1", "Text2", "Text3",  "Text4",  "Text5",  "Text6",  "Text7",
-    "Text8", "Text9", "Text10", "Text11", "Text12", "Text13",
-};
-
-// What the window calls each box, for the fault reports.
-constexpr std::array<std::u16string_view, kInputBoxes> kBoxCaptions = {
-    u"飲酒日本酒の量（単位はＣＣ）",
-    u"飲酒ビールの量（単位はＣＣ）",
-    u"あなたの体重は（単位はＫｇ）",
-    u"飲酒開始後の経過時間は（時間）",
-    u"エタノールの比重",
-    u"アルコール体内分布係数",
-    u"体内アルコール減少率",
-    u"飲酒開始後の経過時間は（分）",
-    u"ワインその他のアルコール類",
-    u"日本酒のアルコール濃度（度）",
-    u"ビールのアルコール濃度（度）",
-    u"ワインその他のアルコール濃度（度）",
-    u"血中量の呼気量への換算率",
-};
 
 constexpr std::u16string_view kCaution = u"注意";
 constexpr std::u16string_view kMissingAmount = u" 飲酒量を入力してください";
@@ -57,25 +37,25 @@ constexpr std::u16string_view kCannotTitle = u"計算できません";
 constexpr std::u16string_view kCheckTheBoxes = u"入力した数値を確かめて下さい。";
 
 std::u16string Concat(std::initializer_list<std::u16string_view> parts) {
-  return app::JoinLines(parts, u"");
+  return toolkit::JoinLines(parts, u"");
 }
 
 // The named boxes' captions in corner brackets; Text1 is box 1.
 std::u16string Captions(std::initializer_list<int> boxes) {
   std::u16string text;
-  for (int box : boxes) text += Concat({u"「", kBoxCaptions[box - 1], u"」"});
+  for (int box : boxes) text += Concat({u"「", kInputBoxTable[static_cast<std::size_t>(box - 1)].caption, u"」"});
   return text;
 }
 
 std::u16string FaultPrompt(const Fault& fault) {
   const bool zeroDivisor = fault.kind != FaultKind::Overflow;
   if (zeroDivisor && fault.step == Step::ScaledConcentration) {
-    return app::JoinLines({Concat({u" ", Captions({6}), u"と", Captions({3}),
+    return toolkit::JoinLines({Concat({u" ", Captions({6}), u"と", Captions({3}),
                                    u"の積が０（または０に近すぎる値）のため、計算できません。"}),
                            u"", kCheckTheBoxes});
   }
   if (zeroDivisor && fault.step == Step::BreathAlcohol) {
-    return app::JoinLines(
+    return toolkit::JoinLines(
         {Concat({u" ", Captions({13}), u"が０のため、計算できません。"}), u"", kCheckTheBoxes});
   }
   std::u16string boxes;
@@ -105,7 +85,7 @@ std::u16string FaultPrompt(const Fault& fault) {
       boxes = Captions({13});
       break;
   }
-  return app::JoinLines({u" 計算の途中で数値が大きくなりすぎたため、計算できません。", u"",
+  return toolkit::JoinLines({u" 計算の途中で数値が大きくなりすぎたため、計算できません。", u"",
                          u"次の欄の数値を確かめて下さい。", boxes});
 }
 
@@ -113,7 +93,7 @@ std::u16string FaultPrompt(const Fault& fault) {
 std::u16string VerdictPrompt(Verdict verdict, std::u16string_view figure) {
   const std::u16string figureLine = Concat({figure, kFigureSuffix});
   if (verdict == Verdict::Punishable) {
-    return app::JoinLines({
+    return toolkit::JoinLines({
         kVerdictOpening,
         u"",
         u"０．１５以上 ",
@@ -130,15 +110,15 @@ std::u16string VerdictPrompt(Verdict verdict, std::u16string_view figure) {
         u"\u3000\u3000\u3000（平成２１年６月１日から改正道路交通法が施行されています）",
     });
   }
-  return app::JoinLines({kVerdictOpening, u"", u"０．１５以下 ", u"", figureLine, u"",
+  return toolkit::JoinLines({kVerdictOpening, u"", u"０．１５以下 ", u"", figureLine, u"",
                          u"可罰的酒気帯び運転には該当しません。"});
 }
 
 // Reads every box once, in order; the first box beyond the double range.
-std::optional<int> ReadBoxes(const app::Toolkit& toolkit, WidmarkInputs& in) {
+std::optional<int> ReadBoxes(const toolkit::Toolkit& toolkit, WidmarkInputs& in) {
   std::optional<int> beyondRange;
   for (std::size_t i = 0; i < kInputBoxes; ++i) {
-    const std::optional<double> value = ReadNumber(toolkit.Text(kBoxNames[i]));
+    const std::optional<double> value = ReadNumber(toolkit.Text(kInputBoxTable[i].name));
     if (!value && !beyondRange) beyondRange = static_cast<int>(i) + 1;
     in.*kFieldOfBox[i] = value.value_or(0);
   }
@@ -147,32 +127,32 @@ std::optional<int> ReadBoxes(const app::Toolkit& toolkit, WidmarkInputs& in) {
 
 }  // namespace
 
-void CalculateCommand(app::Toolkit& toolkit) {
+void CalculateCommand(toolkit::Toolkit& toolkit) {
   WidmarkInputs in;
   if (const std::optional<int> box = ReadBoxes(toolkit, in)) {
     toolkit.ShowMessage(
-        app::JoinLines({Concat({u" ", Captions({*box}), u"の数値が大きすぎて読み取れません。"}),
+        toolkit::JoinLines({Concat({u" ", Captions({*box}), u"の数値が大きすぎて読み取れません。"}),
                         u"", kCheckTheBoxes}),
-        app::MessageStyle::OkOnly, kCannotTitle);
+        toolkit::MessageStyle::OkOnly, kCannotTitle);
     return;
   }
 
   if (in.SakeAmount == 0 && in.BeerAmount == 0 && in.OtherAmount == 0) {
-    toolkit.ShowMessage(kMissingAmount, app::MessageStyle::OkOnly, kCaution);
+    toolkit.ShowMessage(kMissingAmount, toolkit::MessageStyle::OkOnly, kCaution);
     return;
   }
   if (in.ElapsedHours == 0 && in.ElapsedMinutes == 0) {
-    toolkit.ShowMessage(kMissingTime, app::MessageStyle::OkOnly, kCaution);
+    toolkit.ShowMessage(kMissingTime, toolkit::MessageStyle::OkOnly, kCaution);
     return;
   }
   if (in.BodyWeight == 0) {
-    toolkit.ShowMessage(kMissingWeight, app::MessageStyle::OkOnly, kCaution);
+    toolkit.ShowMessage(kMissingWeight, toolkit::MessageStyle::OkOnly, kCaution);
     return;
   }
 
   const BreathAlcoholResult result = ComputeBreathAlcohol(in);
   if (!result) {
-    toolkit.ShowMessage(FaultPrompt(*result.fault), app::MessageStyle::OkOnly, kCannotTitle);
+    toolkit.ShowMessage(FaultPrompt(*result.fault), toolkit::MessageStyle::OkOnly, kCannotTitle);
     return;
   }
 
@@ -180,13 +160,13 @@ void CalculateCommand(app::Toolkit& toolkit) {
   if (verdict == Verdict::BelowZero) {
     // The negative figure is shown nowhere; Label24 keeps its old text until
     // the box is closed.
-    toolkit.ShowMessage(kBelowZeroPrompt, app::MessageStyle::OkOnly, kBelowZeroTitle);
+    toolkit.ShowMessage(kBelowZeroPrompt, toolkit::MessageStyle::OkOnly, kBelowZeroTitle);
     toolkit.SetCaption("Label24", u"0");
     return;
   }
   const std::u16string figure = NumberToText16(result.figure);
   toolkit.SetCaption("Label24", figure);
-  toolkit.ShowMessage(VerdictPrompt(verdict, figure), app::MessageStyle::OkOnly,
+  toolkit.ShowMessage(VerdictPrompt(verdict, figure), toolkit::MessageStyle::OkOnly,
                       verdict == Verdict::Punishable ? kPunishableTitle : kNotPunishableTitle);
 }
 

@@ -3,12 +3,12 @@
 // amount, a time and a weight were given, computes the figure, shows it in
 // Label24 and opens the verdict box. Faults are reported, never fatal.
 
-namespace app {
+namespace toolkit {
 class Toolkit;
 }
 
 namespace calc {
 
-void CalculateCommand(app::Toolkit& toolkit);
+void CalculateCommand(toolkit::Toolkit& toolkit);
 
 }  // namespace calc

@@ -4,17 +4,17 @@
 // offenders (Command9), what concentrations do (Command10) and the default
 // values (Command11). None reads or changes the window.
 
-namespace app {
+namespace toolkit {
 class Toolkit;
 }
 
 namespace info {
 
-void PurposeOfUseDialog(app::Toolkit& toolkit);
-void InquiryDialog(app::Toolkit& toolkit);
-void CourtDecisionDialog(app::Toolkit& toolkit);
-void WarningDialog(app::Toolkit& toolkit);
-void EffectsDialog(app::Toolkit& toolkit);
-void DefaultValuesDialog(app::Toolkit& toolkit);
+void PurposeOfUseDialog(toolkit::Toolkit& toolkit);
+void InquiryDialog(toolkit::Toolkit& toolkit);
+void CourtDecisionDialog(toolkit::Toolkit& toolkit);
+void WarningDialog(toolkit::Toolkit& toolkit);
+void EffectsDialog(toolkit::Toolkit& toolkit);
+void DefaultValuesDialog(toolkit::Toolkit& toolkit);
 
 }  // namespace info

@@ -25,15 +25,15 @@ constexpr std::array<std::u16string_view, 1> kApologyLines = {
     u"失礼しました。どうぞ、ご使用下さい。",
 };
 
-constexpr Message kQuestionBox{u"お尋ね", kQuestionLines, Joining::Lines, app::MessageStyle::YesNo};
+constexpr Message kQuestionBox{u"お尋ね", kQuestionLines, Joining::Lines, toolkit::MessageStyle::YesNo};
 constexpr Message kLectureBox{u"お遊びです", kLectureLines, Joining::Lines};
 constexpr Message kApologyBox{u"お遊びです", kApologyLines, Joining::Lines};
 
 }  // namespace
 
-void InquiryDialog(app::Toolkit& toolkit) {
+void InquiryDialog(toolkit::Toolkit& toolkit) {
   // Only Yes leads to the lecture; any other answer is taken as No.
-  const bool yes = Show(toolkit, kQuestionBox) == app::kAnswerYes;
+  const bool yes = Show(toolkit, kQuestionBox) == toolkit::kAnswerYes;
   Show(toolkit, yes ? kLectureBox : kApologyBox);
 }
 

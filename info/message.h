@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace info {
 
@@ -17,12 +17,12 @@ struct Message {
   std::u16string_view title;
   std::span<const std::u16string_view> pieces;
   Joining joining;
-  app::MessageStyle style = app::MessageStyle::OkOnly;
+  toolkit::MessageStyle style = toolkit::MessageStyle::OkOnly;
 };
 
 std::u16string Prompt(const Message& message);
 
 // Shows the box and returns the user's answer.
-int Show(app::Toolkit& toolkit, const Message& message);
+int Show(toolkit::Toolkit& toolkit, const Message& message);
 
 }  // namespace info

@@ -49,7 +49,7 @@ constexpr Message kCautionBox{u"ご注意", kCautionLines, Joining::Lines};
 
 }  // namespace
 
-void PurposeOfUseDialog(app::Toolkit& toolkit) {
+void PurposeOfUseDialog(toolkit::Toolkit& toolkit) {
   Show(toolkit, kPurposeBox);
   Show(toolkit, kCautionBox);  // however the first was closed
 }

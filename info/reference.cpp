@@ -56,16 +56,16 @@ constexpr Message kWarningBox{u"地獄への警告", kWarning, Joining::Paragrap
 
 }  // namespace
 
-void CourtDecisionDialog(app::Toolkit& toolkit) {
+void CourtDecisionDialog(toolkit::Toolkit& toolkit) {
   Show(toolkit, kCourtDecisionBox);
 }
-void WarningDialog(app::Toolkit& toolkit) {
+void WarningDialog(toolkit::Toolkit& toolkit) {
   Show(toolkit, kWarningBox);
 }
-void EffectsDialog(app::Toolkit& toolkit) {
+void EffectsDialog(toolkit::Toolkit& toolkit) {
   Show(toolkit, kEffectsBox);
 }
-void DefaultValuesDialog(app::Toolkit& toolkit) {
+void DefaultValuesDialog(toolkit::Toolkit& toolkit) {
   Show(toolkit, kDefaultValuesBox);
 }
 

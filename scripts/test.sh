@@ -45,8 +45,10 @@ if cmake -S . -B build-fuzz -G Ninja -Wno-dev "${core[@]}" -DWIDMARK_FUZZ=ON \
    && cmake --build build-fuzz -j "$jobs" --target fuzz_widmark; then
   corpus=$(mktemp -d)
   cp fuzz/corpus/* "$corpus"/
+  # Crash inputs land in the build folder, never at the repository root.
+  mkdir -p build-fuzz/artifacts
   build-fuzz/fuzz/fuzz_widmark -max_total_time="${FUZZ_SECONDS:-20}" -print_final_stats=1 \
-    "$corpus" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|==[0-9]+==|Done' \
+    -artifact_prefix=build-fuzz/artifacts/ "$corpus" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|==[0-9]+==|Done' \
     || failed+=("fuzz")
   rm -rf "$corpus"
 else

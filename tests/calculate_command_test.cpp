@@ -175,7 +175,7 @@ TEST_P(CalculateFlow, ShowsOneBoxAndTheFigure) {
   ASSERT_EQ(toolkit.boxes.size(), 1u);
   const auto& box = toolkit.boxes[0];
   EXPECT_EQ(Utf8(box.title), Utf8(flow.title));
-  EXPECT_EQ(box.style, app::MessageStyle::OkOnly);
+  EXPECT_EQ(box.style, toolkit::MessageStyle::OkOnly);
   if (flow.partOfPrompt) {
     EXPECT_NE(box.prompt.find(flow.prompt), std::u16string::npos) << Utf8(box.prompt);
   } else {

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 namespace testing_support {
 
 struct ShownBox {
   std::u16string prompt;
-  app::MessageStyle style;
+  toolkit::MessageStyle style;
   std::u16string title;
   std::u16string label24;  // what the result label showed meanwhile
 };
 
-class FakeToolkit : public app::Toolkit {
+class FakeToolkit : public toolkit::Toolkit {
  public:
   FakeToolkit() {
     const char16_t* starts[] = {u"200", u"300", u"70", u"1", u"0.7947", u"0.78", u"0.15",
@@ -27,10 +27,10 @@ class FakeToolkit : public app::Toolkit {
     texts["Label24"] = u"0";
   }
 
-  int ShowMessage(std::u16string_view prompt, app::MessageStyle style,
+  int ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
                   std::u16string_view title) override {
     boxes.push_back({std::u16string(prompt), style, std::u16string(title), texts["Label24"]});
-    if (answers.empty()) return style == app::MessageStyle::YesNo ? app::kAnswerNo : app::kAnswerOk;
+    if (answers.empty()) return style == toolkit::MessageStyle::YesNo ? toolkit::kAnswerNo : toolkit::kAnswerOk;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
@@ -50,7 +50,7 @@ class FakeToolkit : public app::Toolkit {
   void SetVisible(std::string_view button, bool visible) override {
     visibility.push_back(std::string(button) + (visible ? " shown" : " hidden"));
   }
-  app::PrintFault PrintWindow() override {
+  toolkit::PrintFault PrintWindow() override {
     visibility.push_back("printed");
     return printFault;
   }
@@ -62,7 +62,7 @@ class FakeToolkit : public app::Toolkit {
   mutable std::vector<std::string> reads;
   std::vector<std::string> writes;
   std::vector<std::string> visibility;  // visibility changes and prints, in order
-  app::PrintFault printFault = app::PrintFault::None;
+  toolkit::PrintFault printFault = toolkit::PrintFault::None;
   int unloads = 0;
 };
 

@@ -51,7 +51,7 @@ TEST(FormCommands, CalculationAfterClearAsksForTheAmountFirst) {
 
 struct PrintCase {
   const char* name;
-  app::PrintFault fault;
+  toolkit::PrintFault fault;
   bool reported;
 };
 
@@ -73,9 +73,9 @@ TEST_P(Print, HidesTheButtonOnlyWhilePrinting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FormCommands, Print,
-                         testing::Values(PrintCase{"Printed", app::PrintFault::None, false},
-                                         PrintCase{"NoPrinter", app::PrintFault::NoPrinter, true},
-                                         PrintCase{"JobFailed", app::PrintFault::JobFailed, true}),
+                         testing::Values(PrintCase{"Printed", toolkit::PrintFault::None, false},
+                                         PrintCase{"NoPrinter", toolkit::PrintFault::NoPrinter, true},
+                                         PrintCase{"JobFailed", toolkit::PrintFault::JobFailed, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormCommands, CloseUnloadsWithoutAsking) {

@@ -15,7 +15,7 @@ using testing_support::Utf8;
 struct ExpectedBox {
   std::u16string title;
   std::u16string prompt;
-  app::MessageStyle style = app::MessageStyle::OkOnly;
+  toolkit::MessageStyle style = toolkit::MessageStyle::OkOnly;
 };
 
 // The purpose box: seventeen lines, only line 14 empty.
@@ -62,7 +62,7 @@ const std::u16string kCaution =
 
 const ExpectedBox kQuestion{
     u"お尋ね", u"無許諾コピー、無許諾インストール、無許諾添付ファイル送信等されましたか\uFF1F",
-    app::MessageStyle::YesNo};
+    toolkit::MessageStyle::YesNo};
 const ExpectedBox kLecture{u"お遊びです",
                            u"無許諾コピー、無許諾インストール、無許諾添付ファイル送信は\r\n\r\n"
                            u"著作権法の\uFF0D排他的複製権\uFF0D侵害です\r\n\r\n"
@@ -117,7 +117,7 @@ const ExpectedBox kWarning{
 
 struct DialogCase {
   const char* name;
-  void (*dialog)(app::Toolkit&);
+  void (*dialog)(toolkit::Toolkit&);
   std::vector<int> answers;  // scripted, first box first
   std::vector<ExpectedBox> boxes;
 };
@@ -156,9 +156,9 @@ INSTANTIATE_TEST_SUITE_P(
                    info::PurposeOfUseDialog,
                    {7, 2},
                    {{u"使用目的", kPurpose}, {u"ご注意", kCaution}}},
-        DialogCase{"InquiryYes", info::InquiryDialog, {app::kAnswerYes}, {kQuestion, kLecture}},
-        DialogCase{"InquiryNo", info::InquiryDialog, {app::kAnswerNo}, {kQuestion, kApology}},
-        DialogCase{"InquiryOk", info::InquiryDialog, {app::kAnswerOk}, {kQuestion, kApology}},
+        DialogCase{"InquiryYes", info::InquiryDialog, {toolkit::kAnswerYes}, {kQuestion, kLecture}},
+        DialogCase{"InquiryNo", info::InquiryDialog, {toolkit::kAnswerNo}, {kQuestion, kApology}},
+        DialogCase{"InquiryOk", info::InquiryDialog, {toolkit::kAnswerOk}, {kQuestion, kApology}},
         DialogCase{"InquiryCancel", info::InquiryDialog, {2}, {kQuestion, kApology}},
         DialogCase{"CourtDecision", info::CourtDecisionDialog, {}, {kCourtDecision}},
         DialogCase{"DefaultValues", info::DefaultValuesDialog, {}, {kDefaultValues}},
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Counting breaks independently of the literals above.
 TEST(Info, ParagraphsAreSeparatedByOneEmptyLine) {
   struct Count {
-    void (*dialog)(app::Toolkit&);
+    void (*dialog)(toolkit::Toolkit&);
     std::size_t paragraphs;
   };
   for (const Count& c : {Count{info::CourtDecisionDialog, 5}, Count{info::DefaultValuesDialog, 5},

@@ -43,8 +43,8 @@ class MessageBoxTest : public QObject {
     SeenBox seen;
     WhenBoxOpens(seen, *m_form, [](QMessageBox* box) { PressKey(box, Qt::Key_Return); });
     const int answer = m_toolkit->ShowMessage(u" 一行目\r\n\r\n\u3000<b>三</b> ",
-                                              app::MessageStyle::OkOnly, u"注意");
-    QCOMPARE(answer, app::kAnswerOk);
+                                              toolkit::MessageStyle::OkOnly, u"注意");
+    QCOMPARE(answer, toolkit::kAnswerOk);
     QCOMPARE(seen.title, QStringLiteral(u"注意"));
     QCOMPARE(seen.text, QStringLiteral(u" 一行目\n\n\u3000<b>三</b> "));
     QCOMPARE(seen.buttons, QStringList{QStringLiteral("OK")});
@@ -57,11 +57,11 @@ class MessageBoxTest : public QObject {
   void yesNoBoxAnswers_data() {
     QTest::addColumn<int>("action");
     QTest::addColumn<int>("answer");
-    QTest::newRow("Enter takes the default Yes") << 0 << app::kAnswerYes;
-    QTest::newRow("Escape answers No") << 1 << app::kAnswerNo;
-    QTest::newRow("closing the box answers No") << 2 << app::kAnswerNo;
-    QTest::newRow("clicking No") << 3 << app::kAnswerNo;
-    QTest::newRow("clicking Yes") << 4 << app::kAnswerYes;
+    QTest::newRow("Enter takes the default Yes") << 0 << toolkit::kAnswerYes;
+    QTest::newRow("Escape answers No") << 1 << toolkit::kAnswerNo;
+    QTest::newRow("closing the box answers No") << 2 << toolkit::kAnswerNo;
+    QTest::newRow("clicking No") << 3 << toolkit::kAnswerNo;
+    QTest::newRow("clicking Yes") << 4 << toolkit::kAnswerYes;
   }
 
   void yesNoBoxAnswers() {
@@ -87,7 +87,7 @@ class MessageBoxTest : public QObject {
           break;
       }
     });
-    QCOMPARE(m_toolkit->ShowMessage(u"どうしますか", app::MessageStyle::YesNo, u"お尋ね"), answer);
+    QCOMPARE(m_toolkit->ShowMessage(u"どうしますか", toolkit::MessageStyle::YesNo, u"お尋ね"), answer);
     // Qt's own button texts come in Japanese.
     QCOMPARE(seen.buttons,
              (QStringList{QStringLiteral(u"いいえ(&N)"), QStringLiteral(u"はい(&Y)")}));

@@ -1,14 +1,14 @@
 #pragma once
 // The operations every command calls on the window toolkit: message boxes,
-// the boxes' texts, captions, visibility, printing and unloading. The Qt
-// adapter (app/qt_toolkit.h) implements them over Form1; tests implement them
-// with scripted answers. Plain C++, so commands stay free of Qt.
+// the boxes' texts, captions, visibility, printing and unloading. Each front
+// end implements them over its own window (app/qt_toolkit.h over Qt); tests
+// implement them with scripted answers. Plain C++, so that the commands in
+// calc/ and info/ know nothing of the front end that runs them.
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace toolkit {
 
 // Windows message-box numbering: 0 is OK only, 4 is Yes and No (Yes default).
 enum class MessageStyle { OkOnly = 0, YesNo = 4 };
@@ -33,32 +33,9 @@ class Toolkit {
   virtual void SetCaption(std::string_view label, std::u16string_view caption) = 0;
   virtual void SetVisible(std::string_view button, bool visible) = 0;
 
-  // One print job holding the window's image as it looks now.
+  // One print job holding the window as it looks now.
   virtual PrintFault PrintWindow() = 0;
   virtual void Unload() = 0;
 };
 
-}  // namespace app
-
-namespace app {
-
-// Joins a prompt's lines (or paragraphs) with a separator: no break before
-// the first or after the last.
-template <typename Lines>
-std::u16string JoinLines(const Lines& lines, std::u16string_view separator = u"\r\n") {
-  std::u16string prompt;
-  bool first = true;
-  for (std::u16string_view line : lines) {
-    if (!first) prompt += separator;
-    prompt += line;
-    first = false;
-  }
-  return prompt;
-}
-
-inline std::u16string JoinLines(std::initializer_list<std::u16string_view> lines,
-                                std::u16string_view separator = u"\r\n") {
-  return JoinLines<std::initializer_list<std::u16string_view>>(lines, separator);
-}
-
-}  // namespace app
+}  // namespace toolkit
