@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "calc/calculate_command.h"
+#include "tests/case_name.h"
 #include "tests/fake_toolkit.h"
+#include "tests/utf8.h"
 
 namespace {
 
@@ -36,7 +38,10 @@ TEST_P(Clear, WritesTheTableInOrderAndKeepsTheRatio) {
   EXPECT_TRUE(toolkit.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(FormCommands, Clear, testing::Values(u"2300", u"", u"2000"));
+INSTANTIATE_TEST_SUITE_P(FormCommands, Clear, testing::Values(u"2300", u"", u"2000"),
+                         [](const auto& info) {
+                           return "Ratio" + testing_support::CaseName(testing_support::Utf8(info.param));
+                         });
 
 TEST(FormCommands, CalculationAfterClearAsksForTheAmountFirst) {
   FakeToolkit toolkit;

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <functional>
 
+#include "tests/case_name.h"
+
 namespace {
 
 using calc::ComputeBreathAlcohol;
@@ -319,6 +321,7 @@ INSTANTIATE_TEST_SUITE_P(Widmark, Verdicts,
                                          VerdictCase{0.15000000000000002, Verdict::Punishable},
                                          VerdictCase{std::nextafter(0.15, 0.0),
                                                      Verdict::NotPunishable},
-                                         VerdictCase{0.25, Verdict::Punishable}));
+                                         VerdictCase{0.25, Verdict::Punishable}),
+                         [](const auto& info) { return testing_support::CaseName(info.param.figure); });
 
 }  // namespace
