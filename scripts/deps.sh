@@ -7,7 +7,8 @@ set -euo pipefail
 
 build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
 test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-      cups printer-driver-cups-pdf poppler-utils)
+      cups printer-driver-cups-pdf poppler-utils
+      xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
 shot=("${build[@]}" xvfb xauth imagemagick xdotool)
 
 case "${1:-run}" in

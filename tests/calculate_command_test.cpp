@@ -43,6 +43,16 @@ std::u16string NotPunishablePrompt(const std::u16string& figure) {
 
 const std::u16string kBelowZeroPrompt = u" 計算した結果、アルコール保有量は\u3000\uFF10\u3000です";
 
+const std::u16string kProductIsZero =
+    u" 「アルコール体内分布係数」と「あなたの体重は（単位はＫｇ）」の積が０（または０に近すぎる値）"
+    u"のため、計算できません。\r\n\r\n入力した数値を確かめて下さい。";
+
+std::u16string TooLarge(const std::u16string& boxes) {
+  return u" 計算の途中で数値が大きくなりすぎたため、計算できません。\r\n\r\n次の欄の数値を確かめて下"
+         u"さい。\r\n" +
+         boxes;
+}
+
 struct Flow {
   const char* name;
   std::map<std::string, std::u16string> typed;  // box texts changed before the click
@@ -124,14 +134,33 @@ const std::vector<Flow> kFlows = {
      u"0.4024862592",
      u"0.4024862592",
      true},
+    {"BlankBeforeMinusHours",  // a figure, not the missing time
+     {{"Text4", u" -1"}},
+     u"有罪です",
+     u"\r\n0.4024862592となりました。\r\n",
+     u"0.4024862592",
+     u"0.4024862592",
+     true},
     {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
     {"FactorZero",
      {{"Text6", u"0"}},
      u"計算できません",
-     u"「アルコール体内分布係数」",
+     kProductIsZero,
      u"9.9",
+     u"9.9"},
+    {"NoAlcoholAndNoFactor",  // 0/0
+     {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}, {"Text6", u"0"}},
+     u"計算できません",
+     kProductIsZero,
      u"9.9",
-     true},
+     u"9.9"},
+    {"EthanolMassOverflows",
+     {{"Text5", u"1e307"}},
+     u"計算できません",
+     TooLarge(u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
+              u"ル類」「エタノールの比重」"),
+     u"9.9",
+     u"9.9"},
     {"RatioZero",
      {{"Text13", u"0"}},
      u"計算できません",
@@ -142,10 +171,17 @@ const std::vector<Flow> kFlows = {
     {"ConcentrationTooLarge",
      {{"Text1", u"1e33"}},
      u"計算できません",
-     u"大きくなりすぎた",
+     TooLarge(u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
+              u"ル類」「エタノールの比重」「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」"),
      u"9.9",
+     u"9.9"},
+    {"TwoBoxesBeyondRange",
+     {{"Text1", u"1e999"}, {"Text3", u"1e999"}},
+     u"計算できません",
+     u" 「飲酒日本酒の量（単位はＣＣ）」の数値が大きすぎて読み取れません。\r\n\r\n入力した数値を確"
+     u"かめて下さい。",
      u"9.9",
-     true},
+     u"9.9"},
     {"NumberBeyondRange",
      {{"Text5", u"1e999"}},
      u"計算できません",
@@ -217,24 +253,31 @@ TEST(Calculate, ChecksComeInOrder) {
   EXPECT_EQ(prompts[2], " 体重を入力してください");
 }
 
-TEST(Calculate, EveryFaultPromptNamesABox) {
-  // Each failing step's report points the user at something to check.
-  const std::vector<std::map<std::string, std::u16string>> faults = {
-      {{"Text2", u"1e308"}},                      // volume
-      {{"Text5", u"1e307"}},                      // mass
-      {{"Text3", u"1e300"}, {"Text6", u"1e10"}},  // distribution mass
-      {{"Text8", u"1e300"}},                      // minutes
-      {{"Text7", u"1e300"}, {"Text4", u"1e10"}},  // eliminated
-      {{"Text7", u"-1e306"}},                     // milligrams
-      {{"Text13", u"1e-320"}},                    // quotient
+TEST(Calculate, EveryFaultPromptNamesItsBoxes) {
+  // Each failing step's report names exactly the boxes that feed it.
+  const std::u16string kDrinks =
+      u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコール類」";
+  const std::u16string kTimes = u"「飲酒開始後の経過時間は（時間）」「飲酒開始後の経過時間は（分）」";
+  const std::vector<std::pair<std::map<std::string, std::u16string>, std::u16string>> faults = {
+      {{{"Text2", u"1e308"}},  // volume
+       TooLarge(kDrinks +
+                u"「日本酒のアルコール濃度（度）」「ビールのアルコール濃度（度）」「ワインその他のアル"
+                u"コール濃度（度）」")},
+      {{{"Text3", u"1e300"}, {"Text6", u"1e10"}},  // distribution mass
+       TooLarge(u"「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」")},
+      {{{"Text8", u"1e300"}}, TooLarge(kTimes)},  // minutes
+      {{{"Text7", u"1e300"}, {"Text4", u"1e10"}},  // eliminated
+       TooLarge(u"「体内アルコール減少率」" + kTimes)},
+      {{{"Text7", u"-1e306"}}, TooLarge(u"「体内アルコール減少率」" + kTimes)},  // milligrams
+      {{{"Text13", u"1e-320"}}, TooLarge(u"「血中量の呼気量への換算率」")},   // quotient
   };
-  for (const auto& typed : faults) {
+  for (const auto& [typed, prompt] : faults) {
     FakeToolkit toolkit;
     for (const auto& [box, text] : typed) toolkit.texts[box] = text;
     calc::CalculateCommand(toolkit);
     ASSERT_EQ(toolkit.boxes.size(), 1u);
     EXPECT_EQ(Utf8(toolkit.boxes[0].title), "計算できません");
-    EXPECT_NE(toolkit.boxes[0].prompt.find(u"」"), std::u16string::npos);
+    EXPECT_EQ(Utf8(toolkit.boxes[0].prompt), Utf8(prompt));
     EXPECT_EQ(Utf8(toolkit.texts["Label24"]), "0");
   }
 }

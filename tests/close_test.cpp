@@ -1,7 +1,8 @@
-// Closing ends the program: the test runs itself as a child process that
-// builds the calculator as main does, edits a box and closes the window by
-// Command8 or as the title bar's close button does; the child must end at
-// once with status 0, having shown nothing.
+// How the program ends: the test runs itself as a child process that builds
+// the calculator as main does, edits a box and closes the window by Command8
+// or as the title bar's close button does; the child must end at once with
+// status 0, having shown nothing. A command that names a control of the
+// wrong kind must stop the program with that name, not crash it.
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
@@ -23,6 +24,8 @@ int RunChild(int argc, char* argv[], const char* how) {
     // A modal box would keep the process alive: the parent's timeout catches it.
     if (std::strcmp(how, "Command8") == 0)
       QTest::mouseClick(calculator.form.Button("Command8"), Qt::LeftButton);
+    else if (std::strcmp(how, "wrongkind") == 0)
+      calculator.toolkit.Text("Label24");
     else
       calculator.form.close();
   });
@@ -37,20 +40,27 @@ class CloseTest : public QObject {
  private slots:
   void closingEndsTheProgram_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("Command8") << "Command8";
-    QTest::newRow("title bar") << "titlebar";
+    QTest::addColumn<bool>("crashes");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Command8") << "Command8" << false << QString();
+    QTest::newRow("title bar") << "titlebar" << false << QString();
+    QTest::newRow("a label read as a box")
+        << "wrongkind" << true << QStringLiteral("Form1 has no text box named Label24");
   }
 
   void closingEndsTheProgram() {
     QFETCH(QString, how);
+    QFETCH(bool, crashes);
+    QFETCH(QString, said);
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), how});
     QVERIFY(child.waitForFinished(20'000));
-    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(child.exitStatus(), crashes ? QProcess::CrashExit : QProcess::NormalExit);
+    if (!crashes) QCOMPARE(child.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(child.readAllStandardError()).contains(said));
   }
 };
 

@@ -114,7 +114,55 @@ class MessageBoxTest : public QObject {
     m_form->Box("Text6")->setText(QStringLiteral("0.78"));
   }
 
+  void clearButtonPressedAsAUserWould_data() {
+    QTest::addColumn<int>("key");  // 0: a mouse click
+    QTest::newRow("mouse click") << 0;
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+  }
+
+  void clearButtonPressedAsAUserWould() {
+    QFETCH(int, key);
+    for (int i = 1; i <= 13; ++i) m_form->Box("Text" + std::to_string(i))->setText("9");
+    m_form->Label("Label24")->SetCaption(QStringLiteral("0.5"));
+    app::WrapButton* clear = m_form->Button("Command2");
+    if (key == 0) {
+      QTest::mouseClick(clear, Qt::LeftButton);
+    } else {
+      clear->setFocus();
+      const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+      QTest::keyClick(clear, Qt::Key(key), modifiers);
+    }
+    const QStringList expected = {"0", "0", "0", "0", "0.7947", "0.78", "0.15",
+                                  "0", "0", "15", "5", "0", "9"};
+    for (int i = 1; i <= 13; ++i)
+      QCOMPARE(m_form->Box("Text" + std::to_string(i))->text(), expected[i - 1]);
+    QCOMPARE(m_form->Label("Label24")->Caption(), QStringLiteral("0"));
+    m_form->Box("Text13")->setText(QStringLiteral("2000"));
+    ClearAndRestoreDefaults();
+  }
+
+  void enterInABoxDoesNothing() {
+    QLineEdit* box = m_form->Box("Text1");
+    box->setFocus();
+    SeenBox seen;
+    WhenBoxOpens(seen, *m_form, [](QMessageBox* shown) { PressKey(shown, Qt::Key_Return); });
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::qWait(50);
+    QVERIFY(!seen.shown);
+    QCOMPARE(m_form->Label("Label24")->Caption(), QStringLiteral("0"));
+    QCOMPARE(box->text(), QStringLiteral("200"));
+  }
+
  private:
+  // Back to the start-up texts for the tests that follow.
+  void ClearAndRestoreDefaults() {
+    const QStringList starts = {"200", "300", "70", "1", "0.7947", "0.78", "0.15",
+                                "0",   "0",   "15", "5", "0",      "2000"};
+    for (int i = 1; i <= 13; ++i) m_form->Box("Text" + std::to_string(i))->setText(starts[i - 1]);
+  }
+
   std::unique_ptr<app::Calculator> m_calculator;
   app::Form1* m_form = nullptr;
   app::QtToolkit* m_toolkit = nullptr;

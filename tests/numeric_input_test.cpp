@@ -71,6 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"TieToEven", u"9007199254740993", 9007199254740992.0},
         InputCase{"ManyZerosThenDigit", u"9007199254740993" + std::u16string(900, u'0') + u"1e-901",
                   9007199254740994.0},
+        InputCase{"PastedLineFeed", u"1\n5", 15},
+        InputCase{"TieWithZerosPastKeptDigits",
+                  u"9007199254740993" + std::u16string(800, u'0') + u"e-800", 9007199254740992.0},
         InputCase{"HugeExponentOfTinyNumber", u"0." + std::u16string(400, u'0') + u"1e400", 0.1},
         InputCase{"ExponentOverflowsCounter", u"1e-99999999999999999999999999", 0.0}),
     [](const auto& info) { return std::string(info.param.name); });

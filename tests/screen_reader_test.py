@@ -1,0 +1,112 @@
+#!/usr/bin/python3
+"""Reads the calculator over AT-SPI as a screen reader does: finds Label24 as
+a label by its place on the window, presses 計算する, closes the verdict box,
+and reads the new figure. Run under tests/with_atspi.sh.
+Usage: screen_reader_test.py <widmark binary>
+"""
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+LABEL24_AT = (304, 280)  # its place on the window, from the design (twips / 15)
+FIGURE = "0.2524862592"  # the start-up inputs' figure
+
+
+def walk(node):
+    yield node
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def wait_for(what, find, seconds=20):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"FAIL: {what} did not appear")
+
+
+def application(pid):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def role(node):
+    return node.get_role_name()
+
+
+def press(node):
+    for i in range(node.get_n_actions()):
+        if node.get_action_name(i) == "Press":
+            node.do_action(i)
+            return
+    sys.exit(f"FAIL: {node.get_name()} cannot be pressed")
+
+
+def main():
+    program = subprocess.Popen([sys.argv[1]])
+    failures = []
+    try:
+        app = wait_for("the program", lambda: application(program.pid))
+        window = wait_for("the window", lambda: next(
+            (w for w in (app.get_child_at_index(i) for i in range(app.get_child_count()))
+             if w is not None and w.get_name() == "Widmark法算定計算"), None))
+
+        def label24():
+            for node in walk(window):
+                if role(node) == "label":
+                    box = node.get_extents(Atspi.CoordType.WINDOW)
+                    if (box.x, box.y) == LABEL24_AT:
+                        return node
+            return None
+
+        figure = wait_for("Label24", label24)
+        if figure.get_name() != "0":
+            failures.append(f"Label24 reads {figure.get_name()!r} at start, not '0'")
+
+        boxes = [n for n in walk(window) if role(n) == "text"]
+        names = [n.get_name() for n in boxes]
+        print("boxes:", " / ".join(f"{n.get_name()} ({n.get_description()})" for n in boxes))
+        if len(boxes) != 13 or len(set(names)) != 13 or "" in names:
+            failures.append(f"expected 13 boxes with their own names, got {names}")
+
+        calculate = next(n for n in walk(window) if role(n) == "push button"
+                         and n.get_name() == "計算する")
+        press(calculate)
+
+        def ok_button():
+            for i in range(app.get_child_count()):
+                top = app.get_child_at_index(i)
+                if top is None or top.get_name() != "有罪です":
+                    continue
+                for node in walk(top):
+                    if role(node) == "push button" and node.get_name() == "OK":
+                        return node
+            return None
+
+        press(wait_for("the verdict box", ok_button))
+        wait_for("the new figure", lambda: figure if figure.get_name() == FIGURE else None, 10)
+        print(f"Label24 after 計算する: {figure.get_name()}")
+    finally:
+        program.terminate()
+        program.wait(10)
+    for failure in failures:
+        print("FAIL:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
