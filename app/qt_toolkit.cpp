@@ -3,9 +3,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/caption_label.h"
 #include "app/form1.h"
@@ -75,18 +77,33 @@ toolkit::PrintFault QtToolkit::PrintWindow() {
   const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
   if (destination.isNull()) return toolkit::PrintFault::NoPrinter;
 
-  const QPixmap image = m_form.grab();  // as it looks now, hidden controls left out
+  // The window as drawing commands, not pixels: replayed on the printer, its
+  // texts stay text in the design face and its lines are drawn at the
+  // printer's resolution. Hidden controls are left out, as on screen.
+  QPicture picture;
+  QPainter recorder(&picture);
+  m_form.render(&recorder, QPoint(), QRegion(),
+                QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  recorder.end();
+
   QPrinter printer(destination, QPrinter::HighResolution);
   printer.setDocName(m_form.windowTitle());
+  // A queue that declares no colour would otherwise get a grey page.
+  printer.setColorMode(QPrinter::Color);
   QPainter painter;
   if (!painter.begin(&printer)) return toolkit::PrintFault::JobFailed;
   // Scaled to fit the page, aspect kept, centred.
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-  const QRect target(QPoint((page.width() - size.width()) / 2, (page.height() - size.height()) / 2),
-                     size);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(target, image);
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QSizeF window = m_form.size();
+  const qreal scale =
+      std::min(page.width() / window.width(), page.height() / window.height());
+  painter.translate((page.width() - window.width() * scale) / 2,
+                    (page.height() - window.height() * scale) / 2);
+  painter.scale(scale, scale);
+  // drawPicture scales by the printer's resolution over the picture's itself.
+  painter.scale(qreal(picture.logicalDpiX()) / printer.logicalDpiX(),
+                qreal(picture.logicalDpiY()) / printer.logicalDpiY());
+  painter.drawPicture(0, 0, picture);
   return painter.end() ? toolkit::PrintFault::None : toolkit::PrintFault::JobFailed;
 }
 

@@ -1,6 +1,7 @@
 // Printing for real, run by print_test.sh against a private CUPS server with
-// a PDF printer (printsOneJobOfTheWindow), and with no printer at all
-// (noPrinterIsReportedAndNothingChanges).
+// a PDF printer and with a raw queue (printsOneJobOfTheWindow), and with no
+// printer at all (noPrinterIsReportedAndNothingChanges). On the raw queue the
+// document is the program's own, so its texts, fonts and colours are checked.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -53,6 +54,60 @@ int LargestDeviation(const QImage& page, const QRect& area, QColor colour) {
   return largest;
 }
 
+QString Run(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(60'000);
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Pixels within a small distance of a colour.
+int CountNear(const QImage& page, QColor colour) {
+  int count = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+              std::abs(c.blue() - colour.blue()) < 40)
+        ++count;
+    }
+  }
+  return count;
+}
+
+// The document as the program handed it to the printer: text that can be
+// found and copied, the design face embedded, the window's colours.
+void CheckDocument(const QString& pdf, const QString& work) {
+  const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  for (const char16_t* shown : {u"ウィドマーク法呼気中アルコール濃度算定法", u"計算する",
+                                u"入力数値抹消", u"閉じる", u"判決例", u"既定値", u"0.2524862592",
+                                u"ミリグラム"})
+    QVERIFY2(text.contains(QString::fromUtf16(shown)), qPrintable(QString::fromUtf16(shown)));
+  QVERIFY(!text.contains(QStringLiteral(u"印刷する")));
+
+  const QStringList fonts = Run(QStringLiteral("pdffonts"), {pdf}).split(u'\n', Qt::SkipEmptyParts);
+  QVERIFY(fonts.size() > 2);  // two header lines, then one line a font
+  QVERIFY(fonts.join(u' ').contains(QStringLiteral("IPAPGothic")));
+  for (const QString& font : fonts.mid(2)) {
+    const QStringList fields = font.split(u' ', Qt::SkipEmptyParts);
+    QVERIFY2(fields.size() >= 5 && fields[fields.size() - 5] == QStringLiteral("yes"),
+             qPrintable(font));
+  }
+
+  const QString png = QDir(work).filePath(QStringLiteral("sharp"));
+  QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                             {"-r", "300", "-png", "-singlefile", pdf, png}),
+           0);
+  const QImage page(png + QStringLiteral(".png"));
+  QVERIFY(CountNear(page, QColor(255, 0, 0)) > 1000);  // Ver9 and the notice
+  QVERIFY(CountNear(page, QColor(0, 0, 128)) > 1000);  // the title
+  const QString keep = qEnvironmentVariable("WIDMARK_PRINT_SHOT");
+  if (!keep.isEmpty()) {
+    QFile::remove(keep);
+    QVERIFY(QFile::copy(png + QStringLiteral(".png"), keep));
+  }
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
@@ -71,6 +126,13 @@ class PrintTest : public QObject {
     if (dir.isEmpty()) QSKIP("needs print_test.sh's PDF printer");
     app::Form1& form = m_calculator->form;
     const QStringList before = Pdfs(dir);
+    const bool raw = qEnvironmentVariable("WIDMARK_RAW") == QStringLiteral("1");
+    if (raw) {  // a figure in Label24 to find in the document
+      SeenBox verdict;
+      WhenBoxOpens(verdict, form, [](QMessageBox* box) { box->accept(); });
+      QTest::mouseClick(form.Button("Command1"), Qt::LeftButton);
+      QVERIFY(verdict.shown);
+    }
     const QStringList texts = Texts(form);
 
     SeenBox seen;
@@ -99,6 +161,7 @@ class PrintTest : public QObject {
     QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
                                {"-r", "100", "-png", "-singlefile", pdf, png}),
              0);
+    if (raw) CheckDocument(pdf, work.path());
     QFile::remove(pdf);
     const QImage page(png + QStringLiteral(".png"));
     QVERIFY(!page.isNull());

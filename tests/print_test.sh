@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Real printing: a private CUPS server with a PDF printer as the default,
-# then the print test binary against it, then against no printer at all.
+# then the print test binary against it; then a raw queue that keeps the
+# document exactly as the program handed it over, for its texts, fonts and
+# colours; then no printer at all. WIDMARK_PRINT_SHOT=<file.png> keeps the
+# raw document's page rendered at 300 dpi.
 # Usage: print_test.sh <print_test binary>
 set -euo pipefail
 binary=$1
@@ -11,7 +14,7 @@ fi
 
 dir=$(mktemp -d)
 chmod 755 "$dir"
-mkdir -p "$dir"/{spool,tmp,cache,state,log,ppd,home}
+mkdir -p "$dir"/{spool,tmp,cache,state,log,ppd,home,raw,bin/backend}
 chmod 1777 "$dir/tmp"  # filters run as lp
 sock=$dir/cups.sock
 cat > "$dir/cups-files.conf" <<CONF
@@ -20,12 +23,26 @@ RequestRoot $dir/spool
 TempDir $dir/tmp
 CacheDir $dir/cache
 StateDir $dir/state
-ServerBin /usr/lib/cups
+ServerBin $dir/bin
 DataDir /usr/share/cups
 AccessLog $dir/log/access_log
 ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 CONF
+
+# The system's filters and backends, plus "keep", a backend that stores each
+# job's document exactly as it arrives (mode 0700: cupsd runs it as root).
+for part in /usr/lib/cups/*; do
+  [ "$(basename "$part")" = backend ] || ln -s "$part" "$dir/bin/"
+done
+ln -s /usr/lib/cups/backend/cups-pdf "$dir/bin/backend/cups-pdf"
+cat > "$dir/bin/backend/keep" <<'BACKEND'
+#!/bin/sh
+[ $# -eq 0 ] && { echo 'direct keep "Unknown" "Keeps each job"'; exit 0; }
+out=${DEVICE_URI#keep:}
+if [ $# -ge 6 ]; then cp "$6" "$out/job-$1.pdf"; else cat > "$out/job-$1.pdf"; fi
+BACKEND
+chmod 700 "$dir/bin/backend/keep"
 cat > "$dir/cupsd.conf" <<CONF
 Listen $sock
 LogLevel warn
@@ -65,4 +82,12 @@ CUPS_SERVER=$sock WIDMARK_PDF_DIR=$pdf_dir "$binary" printsOneJobOfTheWindow || 
   cat "$dir/log/error_log" 2> /dev/null
   exit 1
 }
+# No PPD: a raw queue, which declares no colour.
+lpadmin -h "$sock" -p WidmarkRaw -E -v "keep:$dir/raw"
+lpadmin -h "$sock" -d WidmarkRaw
+CUPS_SERVER=$sock WIDMARK_PDF_DIR=$dir/raw WIDMARK_RAW=1 "$binary" printsOneJobOfTheWindow || {
+  cat "$dir/log/error_log" 2> /dev/null
+  exit 1
+}
+
 CUPS_SERVER=$dir/nobody.sock WIDMARK_NO_PRINTER=1 "$binary" noPrinterIsReportedAndNothingChanges
