@@ -31,6 +31,8 @@ QFont DesignFont(FontDesign design) {
 }
 
 void PrepareApplication(QApplication& application) {
+  // Desktops match the window to its desktop entry (and so its icon) by this.
+  QGuiApplication::setDesktopFileName(QStringLiteral(WIDMARK_APP_ID));
   // IPAPGothic has the design face's metrics, so every caption wraps as designed.
   QFont::insertSubstitution(DesignFace(), QStringLiteral("IPAPGothic"));
   QApplication::setFont(DesignFont(kWindowFont));  // message boxes in the same face

@@ -58,9 +58,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(FromDesign(kForm1Caption));
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/widmark-32.png"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/widmark-16.png"), QSize(16, 16));
+  QIcon icon;  // the same images the desktop shows
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/widmark-%1.png").arg(size), QSize(size, size));
   setWindowIcon(icon);
   setFixedSize(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
   QPalette palette = this->palette();

@@ -3,19 +3,24 @@
 #   scripts/deps.sh run    build and start the calculator
 #   scripts/deps.sh test   build every variant and run every test
 #   scripts/deps.sh shot   take screenshots under Xvfb
+#   scripts/deps.sh package  build the Debian package
 set -euo pipefail
 
-build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic)
+build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin)
+package=("${build[@]}" dpkg-dev file)
+check=(lintian desktop-file-utils appstream xvfb xauth xdotool)
 test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils
-      xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+      xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+      "${package[@]}" "${check[@]}")
 shot=("${build[@]}" xvfb xauth imagemagick xdotool)
 
 case "${1:-run}" in
   run) wanted=("${build[@]}") ;;
   test) wanted=("${test[@]}") ;;
   shot) wanted=("${shot[@]}") ;;
-  *) echo "usage: $0 run|test|shot" >&2; exit 2 ;;
+  package) wanted=("${package[@]}") ;;
+  *) echo "usage: $0 run|test|shot|package" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -5,6 +5,7 @@
 #   build-clang/  core tests built with clang
 #   build-san/    core tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   build-fuzz/   the libFuzzer target, run briefly over its corpus
+#   build-package/  the Debian package, checked, installed, started, removed
 # FUZZ_SECONDS sets how long the fuzzer runs (default 20).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,6 +55,14 @@ if cmake -S . -B build-fuzz -G Ninja -Wno-dev "${core[@]}" -DWIDMARK_FUZZ=ON \
 else
   cat build-fuzz.configure.log
   failed+=("build-fuzz")
+fi
+
+echo "=== package"
+if deb=$(scripts/package.sh | tail -n 1) && tests/package_test.sh "$deb"; then
+  passed_total=$((passed_total + 1))
+else
+  failed+=("package")
+  failed_total=$((failed_total + 1))
 fi
 
 echo
