@@ -145,6 +145,13 @@ class Form1Test : public QObject {
     QVERIFY(lines[1].contains(QStringLiteral(u"飲　酒　運　転")));
   }
 
+  void centredTitleKeepsItsFullWidthSpaces() {
+    // With both spaces it centres on the window; without the last it would
+    // stand half a character right of the centre.
+    QCOMPARE(m_form->Label("Label1")->Lines().value(0),
+             QStringLiteral(u"\u3000ウィドマーク法呼気中アルコール濃度算定法\u3000"));
+  }
+
   void captionsKeepTheirLeadingSpaces_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("spaces");
