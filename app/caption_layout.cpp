@@ -99,7 +99,7 @@ void WrapParagraph(const QString& paragraph, const QFontMetricsF& metrics, qreal
 // The window is printed through a recorded QPicture, so there the two are
 // drawn explicitly: a slant by shearing, bold by a second pass a hair to the
 // right. The text stays text either way.
-constexpr qreal kSlant = 0.2;         // as Qt's synthetic italic
+constexpr qreal kSlant = 0.2;            // as Qt's synthetic italic
 constexpr qreal kBoldOffset = 1.0 / 24;  // of the em, as FreeType's emboldening
 
 bool HasStyle(const QFont& font, bool bold) {

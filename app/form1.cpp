@@ -28,7 +28,7 @@ QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(parent);
-      box->setFont(DesignFont(row.font));  // before the text: one layout, not two
+      box->setFont(DesignFont(row.font));                  // before the text: one layout, not two
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit of our own
       box->setText(caption);
       // A Japanese input method then starts in half-width digits.

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/number_text.h"
 #include "toolkit/join_lines.h"
 #include "toolkit/toolkit.h"
-#include "calc/number_text.h"
 
 namespace app {
 namespace {
@@ -52,8 +52,9 @@ std::u16string PrintFailure(toolkit::PrintFault fault) {
         {u" 印刷できませんでした。", u"", u"使用できるプリンターが見つかりません。",
          u"プリンターが接続され、通常使うプリンターに設定されているか確かめて下さい。"});
   }
-  return toolkit::JoinLines({u" 印刷できませんでした。", u"", u"プリンターが印刷を受け付けませんでした。",
-                    u"プリンターの電源、接続、用紙を確かめてから、もう一度印刷して下さい。"});
+  return toolkit::JoinLines(
+      {u" 印刷できませんでした。", u"", u"プリンターが印刷を受け付けませんでした。",
+       u"プリンターの電源、接続、用紙を確かめてから、もう一度印刷して下さい。"});
 }
 
 }  // namespace

@@ -95,8 +95,7 @@ toolkit::PrintFault QtToolkit::PrintWindow() {
   // Scaled to fit the page, aspect kept, centred.
   const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
   const QSizeF window = m_form.size();
-  const qreal scale =
-      std::min(page.width() / window.width(), page.height() / window.height());
+  const qreal scale = std::min(page.width() / window.width(), page.height() / window.height());
   painter.translate((page.width() - window.width() * scale) / 2,
                     (page.height() - window.height() * scale) / 2);
   painter.scale(scale, scale);

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/join_lines.h"
-#include "toolkit/toolkit.h"
 #include "calc/input_boxes.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
+#include "toolkit/join_lines.h"
+#include "toolkit/toolkit.h"
 
 namespace calc {
 namespace {
@@ -43,16 +43,18 @@ std::u16string Concat(std::initializer_list<std::u16string_view> parts) {
 // The named boxes' captions in corner brackets; Text1 is box 1.
 std::u16string Captions(std::initializer_list<int> boxes) {
   std::u16string text;
-  for (int box : boxes) text += Concat({u"「", kInputBoxTable[static_cast<std::size_t>(box - 1)].caption, u"」"});
+  for (int box : boxes)
+    text += Concat({u"「", kInputBoxTable[static_cast<std::size_t>(box - 1)].caption, u"」"});
   return text;
 }
 
 std::u16string FaultPrompt(const Fault& fault) {
   const bool zeroDivisor = fault.kind != FaultKind::Overflow;
   if (zeroDivisor && fault.step == Step::ScaledConcentration) {
-    return toolkit::JoinLines({Concat({u" ", Captions({6}), u"と", Captions({3}),
-                                   u"の積が０（または０に近すぎる値）のため、計算できません。"}),
-                           u"", kCheckTheBoxes});
+    return toolkit::JoinLines(
+        {Concat({u" ", Captions({6}), u"と", Captions({3}),
+                 u"の積が０（または０に近すぎる値）のため、計算できません。"}),
+         u"", kCheckTheBoxes});
   }
   if (zeroDivisor && fault.step == Step::BreathAlcohol) {
     return toolkit::JoinLines(
@@ -86,7 +88,7 @@ std::u16string FaultPrompt(const Fault& fault) {
       break;
   }
   return toolkit::JoinLines({u" 計算の途中で数値が大きくなりすぎたため、計算できません。", u"",
-                         u"次の欄の数値を確かめて下さい。", boxes});
+                             u"次の欄の数値を確かめて下さい。", boxes});
 }
 
 // The verdict box: the figure's text on line 5, as in Label24.
@@ -111,7 +113,7 @@ std::u16string VerdictPrompt(Verdict verdict, std::u16string_view figure) {
     });
   }
   return toolkit::JoinLines({kVerdictOpening, u"", u"０．１５以下 ", u"", figureLine, u"",
-                         u"可罰的酒気帯び運転には該当しません。"});
+                             u"可罰的酒気帯び運転には該当しません。"});
 }
 
 // Reads every box once, in order; the first box beyond the double range.
@@ -132,7 +134,7 @@ void CalculateCommand(toolkit::Toolkit& toolkit) {
   if (const std::optional<int> box = ReadBoxes(toolkit, in)) {
     toolkit.ShowMessage(
         toolkit::JoinLines({Concat({u" ", Captions({*box}), u"の数値が大きすぎて読み取れません。"}),
-                        u"", kCheckTheBoxes}),
+                            u"", kCheckTheBoxes}),
         toolkit::MessageStyle::OkOnly, kCannotTitle);
     return;
   }

@@ -25,7 +25,8 @@ constexpr std::array<std::u16string_view, 1> kApologyLines = {
     u"失礼しました。どうぞ、ご使用下さい。",
 };
 
-constexpr Message kQuestionBox{u"お尋ね", kQuestionLines, Joining::Lines, toolkit::MessageStyle::YesNo};
+constexpr Message kQuestionBox{u"お尋ね", kQuestionLines, Joining::Lines,
+                               toolkit::MessageStyle::YesNo};
 constexpr Message kLectureBox{u"お遊びです", kLectureLines, Joining::Lines};
 constexpr Message kApologyBox{u"お遊びです", kApologyLines, Joining::Lines};
 

@@ -5,7 +5,8 @@
 namespace info {
 
 std::u16string Prompt(const Message& message) {
-  return toolkit::JoinLines(message.pieces, message.joining == Joining::Lines ? u"\r\n" : u"\r\n\r\n");
+  return toolkit::JoinLines(message.pieces,
+                            message.joining == Joining::Lines ? u"\r\n" : u"\r\n\r\n");
 }
 
 int Show(toolkit::Toolkit& toolkit, const Message& message) {

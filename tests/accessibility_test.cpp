@@ -52,18 +52,26 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<QString>("description");
     const int text = QAccessible::StaticText, edit = QAccessible::EditableText,
               button = QAccessible::Button;
-    QTest::newRow("the figure") << "Label24" << text << "0" << "";
+    QTest::newRow("the figure") << "Label24" << text << "0"
+                                << "";
     QTest::newRow("its unit") << "Label18" << text << S(u"ミリグラム") << "";
-    QTest::newRow("placing spaces dropped") << "Label2" << text << S(u"飲酒日本酒の量（単位はＣＣ）") << "";
+    QTest::newRow("placing spaces dropped")
+        << "Label2" << text << S(u"飲酒日本酒の量（単位はＣＣ）") << "";
     QTest::newRow("title without its full-width spaces")
         << "Label1" << text << S(u"ウィドマーク法呼気中アルコール濃度算定法") << "";
-    QTest::newRow("blank caption unnamed") << "Label46" << text << "" << "";
-    QTest::newRow("empty caption unnamed") << "Label43" << text << "" << "";
-    QTest::newRow("sake box") << "Text1" << edit << S(u"飲酒日本酒の量（単位はＣＣ）") << S(u"ＣＣ");
-    QTest::newRow("weight box") << "Text3" << edit << S(u"あなたの体重は（単位はＫｇ）") << S(u"Ｋｇ");
-    QTest::newRow("hours box") << "Text4" << edit << S(u"飲酒開始後の経過時間は（時間）") << S(u"時間");
+    QTest::newRow("blank caption unnamed") << "Label46" << text << ""
+                                           << "";
+    QTest::newRow("empty caption unnamed") << "Label43" << text << ""
+                                           << "";
+    QTest::newRow("sake box") << "Text1" << edit << S(u"飲酒日本酒の量（単位はＣＣ）")
+                              << S(u"ＣＣ");
+    QTest::newRow("weight box") << "Text3" << edit << S(u"あなたの体重は（単位はＫｇ）")
+                                << S(u"Ｋｇ");
+    QTest::newRow("hours box") << "Text4" << edit << S(u"飲酒開始後の経過時間は（時間）")
+                               << S(u"時間");
     QTest::newRow("gravity box, no unit") << "Text5" << edit << S(u"エタノールの比重") << "";
-    QTest::newRow("minutes box") << "Text8" << edit << S(u"飲酒開始後の経過時間は（分）") << S(u"分");
+    QTest::newRow("minutes box") << "Text8" << edit << S(u"飲酒開始後の経過時間は（分）")
+                                 << S(u"分");
     QTest::newRow("other strength box")
         << "Text12" << edit << S(u"ワインその他のアルコール濃度（度）") << S(u"度");
     QTest::newRow("ratio box") << "Text13" << edit << S(u"血中量の呼気量への換算率") << "";
@@ -75,8 +83,8 @@ class AccessibilityTest : public QObject {
     QFETCH(int, role);
     QFETCH(QString, name);
     QFETCH(QString, description);
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
-        m_form->Control(control.toStdString()));
+    QAccessibleInterface* face =
+        QAccessible::queryAccessibleInterface(m_form->Control(control.toStdString()));
     QVERIFY(face != nullptr);
     QCOMPARE(int(face->role()), role);
     QCOMPARE(face->text(QAccessible::Name), name);

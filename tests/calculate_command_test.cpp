@@ -48,7 +48,8 @@ const std::u16string kProductIsZero =
     u"のため、計算できません。\r\n\r\n入力した数値を確かめて下さい。";
 
 std::u16string TooLarge(const std::u16string& boxes) {
-  return u" 計算の途中で数値が大きくなりすぎたため、計算できません。\r\n\r\n次の欄の数値を確かめて下"
+  return u" 計算の途中で数値が大きくなりすぎたため、計算できません。\r\n\r\n次の欄の数値を確かめて"
+         u"下"
          u"さい。\r\n" +
          boxes;
 }
@@ -142,12 +143,7 @@ const std::vector<Flow> kFlows = {
      u"0.4024862592",
      true},
     {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
-    {"FactorZero",
-     {{"Text6", u"0"}},
-     u"計算できません",
-     kProductIsZero,
-     u"9.9",
-     u"9.9"},
+    {"FactorZero", {{"Text6", u"0"}}, u"計算できません", kProductIsZero, u"9.9", u"9.9"},
     {"NoAlcoholAndNoFactor",  // 0/0
      {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}, {"Text6", u"0"}},
      u"計算できません",
@@ -157,8 +153,9 @@ const std::vector<Flow> kFlows = {
     {"EthanolMassOverflows",
      {{"Text5", u"1e307"}},
      u"計算できません",
-     TooLarge(u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
-              u"ル類」「エタノールの比重」"),
+     TooLarge(
+         u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
+         u"ル類」「エタノールの比重」"),
      u"9.9",
      u"9.9"},
     {"RatioZero",
@@ -171,8 +168,9 @@ const std::vector<Flow> kFlows = {
     {"ConcentrationTooLarge",
      {{"Text1", u"1e33"}},
      u"計算できません",
-     TooLarge(u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
-              u"ル類」「エタノールの比重」「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」"),
+     TooLarge(
+         u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコー"
+         u"ル類」「エタノールの比重」「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」"),
      u"9.9",
      u"9.9"},
     {"TwoBoxesBeyondRange",
@@ -256,20 +254,23 @@ TEST(Calculate, ChecksComeInOrder) {
 TEST(Calculate, EveryFaultPromptNamesItsBoxes) {
   // Each failing step's report names exactly the boxes that feed it.
   const std::u16string kDrinks =
-      u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコール類」";
-  const std::u16string kTimes = u"「飲酒開始後の経過時間は（時間）」「飲酒開始後の経過時間は（分）」";
+      u"「飲酒日本酒の量（単位はＣＣ）」「飲酒ビールの量（単位はＣＣ）」「ワインその他のアルコール"
+      u"類」";
+  const std::u16string kTimes =
+      u"「飲酒開始後の経過時間は（時間）」「飲酒開始後の経過時間は（分）」";
   const std::vector<std::pair<std::map<std::string, std::u16string>, std::u16string>> faults = {
       {{{"Text2", u"1e308"}},  // volume
-       TooLarge(kDrinks +
-                u"「日本酒のアルコール濃度（度）」「ビールのアルコール濃度（度）」「ワインその他のアル"
-                u"コール濃度（度）」")},
+       TooLarge(
+           kDrinks +
+           u"「日本酒のアルコール濃度（度）」「ビールのアルコール濃度（度）」「ワインその他のアル"
+           u"コール濃度（度）」")},
       {{{"Text3", u"1e300"}, {"Text6", u"1e10"}},  // distribution mass
        TooLarge(u"「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」")},
-      {{{"Text8", u"1e300"}}, TooLarge(kTimes)},  // minutes
+      {{{"Text8", u"1e300"}}, TooLarge(kTimes)},   // minutes
       {{{"Text7", u"1e300"}, {"Text4", u"1e10"}},  // eliminated
        TooLarge(u"「体内アルコール減少率」" + kTimes)},
       {{{"Text7", u"-1e306"}}, TooLarge(u"「体内アルコール減少率」" + kTimes)},  // milligrams
-      {{{"Text13", u"1e-320"}}, TooLarge(u"「血中量の呼気量への換算率」")},   // quotient
+      {{{"Text13", u"1e-320"}}, TooLarge(u"「血中量の呼気量への換算率」")},      // quotient
   };
   for (const auto& [typed, prompt] : faults) {
     FakeToolkit toolkit;

@@ -13,10 +13,14 @@ inline std::string CaseName(std::string_view text) {
   std::string name;
   for (char c : text) {
     const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (alnum) name += c;
-    else if (c == '-') name += "minus";
-    else if (c == '+') name += "plus";
-    else name += '_';
+    if (alnum)
+      name += c;
+    else if (c == '-')
+      name += "minus";
+    else if (c == '+')
+      name += "plus";
+    else
+      name += '_';
   }
   return name;
 }

@@ -30,7 +30,8 @@ class FakeToolkit : public toolkit::Toolkit {
   int ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
                   std::u16string_view title) override {
     boxes.push_back({std::u16string(prompt), style, std::u16string(title), texts["Label24"]});
-    if (answers.empty()) return style == toolkit::MessageStyle::YesNo ? toolkit::kAnswerNo : toolkit::kAnswerOk;
+    if (answers.empty())
+      return style == toolkit::MessageStyle::YesNo ? toolkit::kAnswerNo : toolkit::kAnswerOk;
     const int answer = answers.front();
     answers.pop_front();
     return answer;

@@ -40,7 +40,8 @@ TEST_P(Clear, WritesTheTableInOrderAndKeepsTheRatio) {
 
 INSTANTIATE_TEST_SUITE_P(FormCommands, Clear, testing::Values(u"2300", u"", u"2000"),
                          [](const auto& info) {
-                           return "Ratio" + testing_support::CaseName(testing_support::Utf8(info.param));
+                           return "Ratio" +
+                                  testing_support::CaseName(testing_support::Utf8(info.param));
                          });
 
 TEST(FormCommands, CalculationAfterClearAsksForTheAmountFirst) {
@@ -77,11 +78,12 @@ TEST_P(Print, HidesTheButtonOnlyWhilePrinting) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(FormCommands, Print,
-                         testing::Values(PrintCase{"Printed", toolkit::PrintFault::None, false},
-                                         PrintCase{"NoPrinter", toolkit::PrintFault::NoPrinter, true},
-                                         PrintCase{"JobFailed", toolkit::PrintFault::JobFailed, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    FormCommands, Print,
+    testing::Values(PrintCase{"Printed", toolkit::PrintFault::None, false},
+                    PrintCase{"NoPrinter", toolkit::PrintFault::NoPrinter, true},
+                    PrintCase{"JobFailed", toolkit::PrintFault::JobFailed, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormCommands, CloseUnloadsWithoutAsking) {
   FakeToolkit toolkit;

@@ -87,7 +87,8 @@ class MessageBoxTest : public QObject {
           break;
       }
     });
-    QCOMPARE(m_toolkit->ShowMessage(u"どうしますか", toolkit::MessageStyle::YesNo, u"お尋ね"), answer);
+    QCOMPARE(m_toolkit->ShowMessage(u"どうしますか", toolkit::MessageStyle::YesNo, u"お尋ね"),
+             answer);
     // Qt's own button texts come in Japanese.
     QCOMPARE(seen.buttons,
              (QStringList{QStringLiteral(u"いいえ(&N)"), QStringLiteral(u"はい(&Y)")}));
@@ -134,8 +135,8 @@ class MessageBoxTest : public QObject {
       const auto modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
       QTest::keyClick(clear, Qt::Key(key), modifiers);
     }
-    const QStringList expected = {"0", "0", "0", "0", "0.7947", "0.78", "0.15",
-                                  "0", "0", "15", "5", "0", "9"};
+    const QStringList expected = {"0", "0", "0",  "0", "0.7947", "0.78", "0.15",
+                                  "0", "0", "15", "5", "0",      "9"};
     for (int i = 1; i <= 13; ++i)
       QCOMPARE(m_form->Box("Text" + std::to_string(i))->text(), expected[i - 1]);
     QCOMPARE(m_form->Label("Label24")->Caption(), QStringLiteral("0"));

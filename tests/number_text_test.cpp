@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{0.000099999999999999995, "0.0001"},
         TextCase{9.99999999999999e-5, "9.99999999999999E-05"}, TextCase{2.5e-7, "2.5E-07"},
         TextCase{1e-100, "1E-100"}, TextCase{4.9406564584124654e-324, "4.94065645841247E-324"},
-        TextCase{0.125, "0.125"},
-        TextCase{1.0000000000000049, "1"}, TextCase{1.000000000000005, "1.00000000000001"}),
+        TextCase{0.125, "0.125"}, TextCase{1.0000000000000049, "1"},
+        TextCase{1.000000000000005, "1.00000000000001"}),
     [](const auto& info) { return testing_support::CaseName(info.param.value); });
 
 // Whatever double is shown, reading the text back gives a double that shows

@@ -87,7 +87,9 @@ TEST_P(BeyondRange, IsAFailureNotInfinity) {
 INSTANTIATE_TEST_SUITE_P(Numeric, BeyondRange,
                          testing::Values(u"1e999", u"-1e999", u"1e309", u"1.7976931348623159e308",
                                          u"1e99999999999999999999999999", u" 9 9e 3 0 8"),
-                         [](const auto& info) { return testing_support::CaseName(testing_support::Utf8(info.param)); });
+                         [](const auto& info) {
+                           return testing_support::CaseName(testing_support::Utf8(info.param));
+                         });
 
 TEST(Numeric, LocaleDoesNotChangeThePoint) {
   const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");

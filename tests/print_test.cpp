@@ -68,7 +68,8 @@ int CountNear(const QImage& page, QColor colour) {
     for (int x = 0; x < page.width(); ++x) {
       const QColor c = page.pixelColor(x, y);
       if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-              std::abs(c.blue() - colour.blue()) < 40)
+              std::abs(c.blue() - colour.blue()) <
+          40)
         ++count;
     }
   }
@@ -79,9 +80,9 @@ int CountNear(const QImage& page, QColor colour) {
 // found and copied, the design face embedded, the window's colours.
 void CheckDocument(const QString& pdf, const QString& work) {
   const QString text = Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-  for (const char16_t* shown : {u"ウィドマーク法呼気中アルコール濃度算定法", u"計算する",
-                                u"入力数値抹消", u"閉じる", u"判決例", u"既定値", u"0.2524862592",
-                                u"ミリグラム"})
+  for (const char16_t* shown :
+       {u"ウィドマーク法呼気中アルコール濃度算定法", u"計算する", u"入力数値抹消", u"閉じる",
+        u"判決例", u"既定値", u"0.2524862592", u"ミリグラム"})
     QVERIFY2(text.contains(QString::fromUtf16(shown)), qPrintable(QString::fromUtf16(shown)));
   QVERIFY(!text.contains(QStringLiteral(u"印刷する")));
 
@@ -95,9 +96,9 @@ void CheckDocument(const QString& pdf, const QString& work) {
   }
 
   const QString png = QDir(work).filePath(QStringLiteral("sharp"));
-  QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                             {"-r", "300", "-png", "-singlefile", pdf, png}),
-           0);
+  QCOMPARE(
+      QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "300", "-png", "-singlefile", pdf, png}),
+      0);
   const QImage page(png + QStringLiteral(".png"));
   QVERIFY(CountNear(page, QColor(255, 0, 0)) > 1000);  // Ver9 and the notice
   QVERIFY(CountNear(page, QColor(0, 0, 128)) > 1000);  // the title

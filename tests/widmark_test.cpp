@@ -313,15 +313,15 @@ TEST_P(Verdicts, LimitIsStrictlyGreaterAndZeroIsNotBelow) {
   EXPECT_EQ(calc::JudgeBreathAlcohol(GetParam().figure), GetParam().verdict);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widmark, Verdicts,
-                         testing::Values(VerdictCase{-1e-300, Verdict::BelowZero},
-                                         VerdictCase{-0.0, Verdict::NotPunishable},
-                                         VerdictCase{0.0, Verdict::NotPunishable},
-                                         VerdictCase{0.15, Verdict::NotPunishable},
-                                         VerdictCase{0.15000000000000002, Verdict::Punishable},
-                                         VerdictCase{std::nextafter(0.15, 0.0),
-                                                     Verdict::NotPunishable},
-                                         VerdictCase{0.25, Verdict::Punishable}),
-                         [](const auto& info) { return testing_support::CaseName(info.param.figure); });
+INSTANTIATE_TEST_SUITE_P(
+    Widmark, Verdicts,
+    testing::Values(VerdictCase{-1e-300, Verdict::BelowZero},
+                    VerdictCase{-0.0, Verdict::NotPunishable},
+                    VerdictCase{0.0, Verdict::NotPunishable},
+                    VerdictCase{0.15, Verdict::NotPunishable},
+                    VerdictCase{0.15000000000000002, Verdict::Punishable},
+                    VerdictCase{std::nextafter(0.15, 0.0), Verdict::NotPunishable},
+                    VerdictCase{0.25, Verdict::Punishable}),
+    [](const auto& info) { return testing_support::CaseName(info.param.figure); });
 
 }  // namespace
