@@ -5,20 +5,20 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "app/form1_design.h"
+#include "form/form1_design.h"
 
 namespace app {
 
 namespace {
 
 QString DesignFace() {
-  return QString::fromUtf16(kDesignFace.data(), kDesignFace.size());
+  return QString::fromUtf16(form::kDesignFace.data(), form::kDesignFace.size());
 }
 
 }  // namespace
 
-QFont DesignFont(FontDesign design) {
-  if (design.points == 0) design = kWindowFont;
+QFont DesignFont(form::FontDesign design) {
+  if (design.points == 0) design = form::kWindowFont;
   QFont font(DesignFace());
   font.setPointSizeF(design.points);
   font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
@@ -35,7 +35,7 @@ void PrepareApplication(QApplication& application) {
   QGuiApplication::setDesktopFileName(QStringLiteral(WIDMARK_APP_ID));
   // IPAPGothic has the design face's metrics, so every caption wraps as designed.
   QFont::insertSubstitution(DesignFace(), QStringLiteral("IPAPGothic"));
-  QApplication::setFont(DesignFont(kWindowFont));  // message boxes in the same face
+  QApplication::setFont(DesignFont(form::kWindowFont));  // message boxes in the same face
 
   auto* translator = new QTranslator(&application);
   if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "app/form1_design.h"
+#include "form/form1_design.h"
 
 class QApplication;
 
@@ -14,6 +14,6 @@ void PrepareApplication(QApplication& application);
 
 // A font of the design: the design face at a size, weight and slant; a size
 // of 0 gives the window's own font.
-QFont DesignFont(FontDesign design);
+QFont DesignFont(form::FontDesign design);
 
 }  // namespace app

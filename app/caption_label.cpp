@@ -11,7 +11,7 @@ namespace {
 constexpr qreal kFrameInset = 3;  // room for the frame and a little air
 }
 
-CaptionLabel::CaptionLabel(const QString& caption, Alignment alignment, bool framed,
+CaptionLabel::CaptionLabel(const QString& caption, form::Alignment alignment, bool framed,
                            QWidget* parent)
     : QWidget(parent), m_caption(caption), m_alignment(alignment), m_framed(framed) {
   setAutoFillBackground(true);  // opaque: covers whatever lies beneath
@@ -43,8 +43,8 @@ QRectF CaptionLabel::LineRect(int line) const {
   const qreal indent = metrics.horizontalAdvance(text.left(first));
   const qreal full = metrics.horizontalAdvance(text);
   qreal left = area.left();
-  if (m_alignment == Alignment::Centre) left += (area.width() - full) / 2;
-  if (m_alignment == Alignment::Right) left += area.width() - full;
+  if (m_alignment == form::Alignment::Centre) left += (area.width() - full) / 2;
+  if (m_alignment == form::Alignment::Right) left += area.width() - full;
   return QRectF(left + indent, area.top() + line * metrics.height(), full - indent,
                 metrics.height());
 }

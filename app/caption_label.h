@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "app/form1_design.h"
+#include "form/form1_design.h"
 
 namespace app {
 
@@ -13,7 +13,7 @@ class CaptionLabel : public QWidget {
   Q_OBJECT
 
  public:
-  CaptionLabel(const QString& caption, Alignment alignment, bool framed, QWidget* parent);
+  CaptionLabel(const QString& caption, form::Alignment alignment, bool framed, QWidget* parent);
 
   QString Caption() const { return m_caption; }
   void SetCaption(const QString& caption);
@@ -28,7 +28,7 @@ class CaptionLabel : public QWidget {
   QRectF TextArea() const;
 
   QString m_caption;
-  Alignment m_alignment;
+  form::Alignment m_alignment;
   bool m_framed;
   mutable QStringList m_lines;  // laid out on first need
   mutable bool m_laidOut = false;

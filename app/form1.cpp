@@ -9,7 +9,7 @@
 #include "app/accessibility.h"
 #include "app/application.h"
 #include "app/caption_label.h"
-#include "app/form1_design.h"
+#include "form/form1_design.h"
 #include "app/wrap_button.h"
 
 namespace app {
@@ -23,10 +23,10 @@ QString FromDesign(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
+QWidget* CreateControl(const form::ControlDesign& row, QWidget* parent) {
   const QString caption = FromDesign(row.caption);
   switch (row.kind) {
-    case ControlKind::TextBox: {
+    case form::ControlKind::TextBox: {
       auto* box = new QLineEdit(parent);
       box->setFont(DesignFont(row.font));                  // before the text: one layout, not two
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit of our own
@@ -35,16 +35,16 @@ QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
       box->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
       return box;
     }
-    case ControlKind::CommandButton:
+    case form::ControlKind::CommandButton:
       return new WrapButton(caption, parent);
-    case ControlKind::Label: {
+    case form::ControlKind::Label: {
       auto* label =
-          new CaptionLabel(caption, row.alignment, row.backColour != kStandardColour, parent);
+          new CaptionLabel(caption, row.alignment, row.backColour != form::kStandardColour, parent);
       QPalette palette = label->palette();
       palette.setColor(QPalette::Window,
-                       Colour(row.backColour == kStandardColour ? kStandardFace : row.backColour));
+                       Colour(row.backColour == form::kStandardColour ? form::kStandardFace : row.backColour));
       palette.setColor(QPalette::WindowText,
-                       Colour(row.textColour == kStandardColour ? kStandardText : row.textColour));
+                       Colour(row.textColour == form::kStandardColour ? form::kStandardText : row.textColour));
       label->setPalette(palette);
       return label;
     }
@@ -57,32 +57,32 @@ QWidget* CreateControl(const ControlDesign& row, QWidget* parent) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(FromDesign(kForm1Caption));
+  setWindowTitle(FromDesign(form::kForm1Caption));
   QIcon icon;  // the same images the desktop shows
   for (int size : {16, 32, 48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/widmark-%1.png").arg(size), QSize(size, size));
   setWindowIcon(icon);
-  setFixedSize(TwipsToPixels(kForm1ClientWidth), TwipsToPixels(kForm1ClientHeight));
+  setFixedSize(form::TwipsToPixels(form::kForm1ClientWidth), form::TwipsToPixels(form::kForm1ClientHeight));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Colour(kForm1BackColour));
+  palette.setColor(QPalette::Window, Colour(form::kForm1BackColour));
   setPalette(palette);
   setAutoFillBackground(true);
 
   // The table lists front to back; creating back to front stacks them so.
-  for (const ControlDesign& row : std::views::reverse(kForm1Controls)) {
+  for (const form::ControlDesign& row : std::views::reverse(form::kForm1Controls)) {
     QWidget* control = CreateControl(row, this);
     control->setObjectName(QString::fromLatin1(row.name.data(), row.name.size()));
-    control->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
-                         TwipsToPixels(row.height));
+    control->setGeometry(form::TwipsToPixels(row.left), form::TwipsToPixels(row.top), form::TwipsToPixels(row.width),
+                         form::TwipsToPixels(row.height));
     control->setFont(DesignFont(row.font));
     m_controls.emplace(row.name, control);
   }
 
-  std::vector<const ControlDesign*> focusable;
-  for (const ControlDesign& row : kForm1Controls)
-    if (row.kind != ControlKind::Label) focusable.push_back(&row);
-  std::ranges::sort(focusable, {}, &ControlDesign::tabIndex);
-  for (const ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
+  std::vector<const form::ControlDesign*> focusable;
+  for (const form::ControlDesign& row : form::kForm1Controls)
+    if (row.kind != form::ControlKind::Label) focusable.push_back(&row);
+  std::ranges::sort(focusable, {}, &form::ControlDesign::tabIndex);
+  for (const form::ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
   for (std::size_t i = 1; i < m_tabOrder.size(); ++i) setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
   m_tabOrder.front()->setFocus();
   DescribeInputBoxes(*this);

@@ -31,7 +31,7 @@ QRectF WrapButton::CaptionArea() const {
 }
 
 QStringList WrapButton::CaptionLines() const {
-  return WrapCaption(text(), QFontMetricsF(font()), CaptionArea().width(), Alignment::Centre);
+  return WrapCaption(text(), QFontMetricsF(font()), CaptionArea().width(), form::Alignment::Centre);
 }
 
 void WrapButton::paintEvent(QPaintEvent*) {
@@ -51,7 +51,7 @@ void WrapButton::paintEvent(QPaintEvent*) {
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   area.setBottom(rect().bottom());
-  DrawCaptionLines(painter, area, lines, Alignment::Centre, metrics);
+  DrawCaptionLines(painter, area, lines, form::Alignment::Centre, metrics);
 
   if (hasFocus()) {
     QStyleOptionFocusRect focus;

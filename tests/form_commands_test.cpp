@@ -1,4 +1,4 @@
-#include "app/form_commands.h"
+#include "form/form_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST_P(Clear, WritesTheTableInOrderAndKeepsTheRatio) {
 
   for (int times = 0; times < 2; ++times) {  // clearing twice is clearing once
     toolkit.writes.clear();
-    app::ClearCommand(toolkit);
+    form::ClearCommand(toolkit);
     const std::map<std::string, std::u16string> expected = {
         {"Text1", u"0"},        {"Text2", u"0"},    {"Text3", u"0"},    {"Text4", u"0"},
         {"Text5", u"0.7947"},   {"Text6", u"0.78"}, {"Text7", u"0.15"}, {"Text8", u"0"},
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(FormCommands, Clear, testing::Values(u"2300", u"", u"20
 TEST(FormCommands, CalculationAfterClearAsksForTheAmountFirst) {
   FakeToolkit toolkit;
   calc::CalculateCommand(toolkit);
-  app::ClearCommand(toolkit);
+  form::ClearCommand(toolkit);
   EXPECT_EQ(toolkit.texts["Label24"], u"0");
   calc::CalculateCommand(toolkit);
   ASSERT_EQ(toolkit.boxes.size(), 2u);
@@ -67,7 +67,7 @@ TEST_P(Print, HidesTheButtonOnlyWhilePrinting) {
   FakeToolkit toolkit;
   toolkit.printFault = GetParam().fault;
   const auto before = toolkit.texts;
-  app::PrintCommand(toolkit);
+  form::PrintCommand(toolkit);
   EXPECT_EQ(toolkit.visibility,
             (std::vector<std::string>{"Command3 hidden", "printed", "Command3 shown"}));
   EXPECT_EQ(toolkit.texts, before);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormCommands, CloseUnloadsWithoutAsking) {
   FakeToolkit toolkit;
   toolkit.texts["Text1"] = u"edited";
-  app::CloseCommand(toolkit);
+  form::CloseCommand(toolkit);
   EXPECT_EQ(toolkit.unloads, 1);
   EXPECT_TRUE(toolkit.boxes.empty());
 }

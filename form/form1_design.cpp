@@ -1,6 +1,6 @@
-#include "app/form1_design.h"
+#include "form/form1_design.h"
 
-namespace app {
+namespace form {
 
 // Front to back: Text13 lies on top, Label1 beneath everything. One row per
 // control: kind, name, caption, left, top, width, height (twips), font,
@@ -93,4 +93,4 @@ const std::array<ControlDesign, 75> kForm1Controls = {{
 }};
 // clang-format on
 
-}  // namespace app
+}  // namespace form

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace app {
+namespace form {
 
 enum class ControlKind { TextBox, CommandButton, Label };
 enum class Alignment { Left, Centre, Right };
@@ -57,4 +57,4 @@ constexpr int TwipsToPixels(int twips) {
   return (twips + 7) / 15;
 }
 
-}  // namespace app
+}  // namespace form

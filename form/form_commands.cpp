@@ -1,4 +1,4 @@
-#include "app/form_commands.h"
+#include "form/form_commands.h"
 
 #include <array>
 #include <string>
@@ -9,7 +9,7 @@
 #include "toolkit/join_lines.h"
 #include "toolkit/toolkit.h"
 
-namespace app {
+namespace form {
 namespace {
 
 // Integers are written as their digits, doubles through the number-to-text
@@ -83,4 +83,4 @@ void CloseCommand(toolkit::Toolkit& toolkit) {
   toolkit.Unload();
 }
 
-}  // namespace app
+}  // namespace form

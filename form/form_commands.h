@@ -6,10 +6,10 @@ namespace toolkit {
 class Toolkit;
 }
 
-namespace app {
+namespace form {
 
 void ClearCommand(toolkit::Toolkit& toolkit);
 void PrintCommand(toolkit::Toolkit& toolkit);
 void CloseCommand(toolkit::Toolkit& toolkit);
 
-}  // namespace app
+}  // namespace form
