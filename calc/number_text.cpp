@@ -1,5 +1,7 @@
 #include "calc/number_text.h"
 
+#include "calc/decimal_conversion.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -21,10 +23,8 @@ std::string NumberToText(double value) {
   if (value == 0) return "0";  // negative zero shows as 0 too
 
   // d.dddddddddddddde±x, correctly rounded from the exact binary value.
-  std::array<char, 40> buf;
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
-                                 std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  const std::string scientific = FormatScientific(std::fabs(value), kSignificantDigits - 1);
+  const std::string_view sci(scientific);
   const std::size_t e = sci.find('e');
   std::string digits;
   digits += sci[0];

@@ -1,5 +1,7 @@
 #include "calc/numeric_input.h"
 
+#include "calc/decimal_conversion.h"
+
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -100,7 +102,7 @@ std::optional<double> Read(std::basic_string_view<Char> text) {
   if (position > kOverflowPosition) return std::nullopt;
   if (position < kUnderflowPosition) return zero;
 
-  // "0.<digits>[1]e<position>" is what from_chars rounds correctly.
+  // "0.<digits>[1]e<position>" is what the conversion rounds correctly.
   std::array<char, kKeptDigits + 40> buffer;
   char* out = buffer.data();
   *out++ = '0';
@@ -110,12 +112,13 @@ std::optional<double> Read(std::basic_string_view<Char> text) {
   *out++ = 'e';
   out = std::to_chars(out, buffer.data() + buffer.size(), position).ptr;
 
-  double value = 0;
-  const auto [end, ec] = std::from_chars(buffer.data(), out, value);
-  if (ec == std::errc::result_out_of_range) {
+  const std::optional<double> converted =
+      ParseDecimal(std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data())));
+  if (!converted) {
     if (position > 0) return std::nullopt;
     return zero;
   }
+  const double value = *converted;
   return negative ? -value : value;
 }
 

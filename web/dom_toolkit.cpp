@@ -1,0 +1,88 @@
+#include "web/dom_toolkit.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "form/form1_design.h"
+#include "web/page.h"
+
+// The page's side (page.js) of each call.
+// clang-format off
+EM_ASYNC_JS(int, ShowBox, (const char16_t* prompt, int promptBytes, int style,
+                           const char16_t* title, int titleBytes), {
+  return await Module.page.showMessage(UTF16ToString(prompt, promptBytes), style,
+                                       UTF16ToString(title, titleBytes));
+});
+
+EM_JS(void, ShowControl, (const char* name, int visible), {
+  document.getElementById(UTF8ToString(name)).style.visibility = visible ? "" : "hidden";
+});
+
+EM_JS(void, PrintPage, (), {
+  window.print();
+});
+
+EM_JS(void, CloseWindow, (), {
+  Module.page.close();
+});
+// clang-format on
+
+namespace web {
+namespace {
+
+
+int Bytes(std::u16string_view text) {
+  return static_cast<int>(text.size() * sizeof(char16_t));
+}
+
+// A command that names a control Form1 lacks, or one of another kind, is a
+// programming fault: stop with its name rather than act on nothing.
+const form::ControlDesign& Found(std::string_view name, form::ControlKind kind) {
+  const form::ControlDesign* row = FindControl(name);
+  if (row == nullptr || row->kind != kind) {
+    std::fprintf(stderr, "Form1 has no control %.*s of that kind\n",
+                 static_cast<int>(name.size()), name.data());
+    std::abort();
+  }
+  return *row;
+}
+
+}  // namespace
+
+int DomToolkit::ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
+                            std::u16string_view title) {
+  return ShowBox(prompt.data(), Bytes(prompt), static_cast<int>(style), title.data(),
+                 Bytes(title));
+}
+
+std::u16string DomToolkit::Text(std::string_view box) const {
+  return BoxText(Found(box, form::ControlKind::TextBox).name);
+}
+
+void DomToolkit::SetText(std::string_view box, std::u16string_view text) {
+  SetBoxText(Found(box, form::ControlKind::TextBox).name, text);
+}
+
+void DomToolkit::SetCaption(std::string_view label, std::u16string_view caption) {
+  ShowCaption(Found(label, form::ControlKind::Label), caption);
+}
+
+void DomToolkit::SetVisible(std::string_view button, bool visible) {
+  const std::string name(Found(button, form::ControlKind::CommandButton).name);
+  ShowControl(name.c_str(), visible);
+}
+
+toolkit::PrintFault DomToolkit::PrintWindow() {
+  // The browser chooses the printer and reports nothing back.
+  PrintPage();
+  return toolkit::PrintFault::None;
+}
+
+void DomToolkit::Unload() {
+  CloseWindow();
+}
+
+}  // namespace web

@@ -1,0 +1,26 @@
+// Widmark法算定計算 in the browser: the page's script calls StartCalculator
+// once the design face has loaded, and RunButton for each button pressed,
+// through ccall with {async: true}, as a command may wait for a message box.
+#include <emscripten/emscripten.h>
+
+#include "form/button_commands.h"
+#include "web/dom_toolkit.h"
+#include "web/page.h"
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void StartCalculator() {
+  web::BuildForm1();
+}
+
+EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
+  static web::DomToolkit toolkit;
+  if (const form::ButtonCommand* command = form::FindButtonCommand(button))
+    command->run(toolkit);
+}
+
+}  // extern "C"
+
+int main() {
+  return 0;  // the runtime stays for the page's calls
+}

@@ -1,0 +1,139 @@
+#include "web/page.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "calc/input_boxes.h"
+#include "form/caption_wrap.h"
+#include "form/form1_design.h"
+
+// The page's side (page.js) of each call.
+// clang-format off
+EM_JS(void, CreateControl, (int kind, const char* name, int left, int top, int width, int height,
+                            double pixels, int bold, int italic, int textColour, int backColour,
+                            int alignment, int tabIndex, int framed), {
+  Module.page.createControl(kind, UTF8ToString(name), left, top, width, height, pixels, bold,
+                            italic, textColour, backColour, alignment, tabIndex, framed);
+});
+
+EM_JS(void, ShowLines, (const char* name, const char16_t* lines, int bytes), {
+  Module.page.showLines(UTF8ToString(name), UTF16ToString(lines, bytes).split("\n"));
+});
+
+EM_JS(void, DescribeBox, (const char* name, const char16_t* caption, int captionBytes,
+                          const char16_t* unit, int unitBytes), {
+  Module.page.describeBox(UTF8ToString(name), UTF16ToString(caption, captionBytes),
+                          UTF16ToString(unit, unitBytes));
+});
+
+EM_JS(void, SetValue, (const char* name, const char16_t* text, int bytes), {
+  document.getElementById(UTF8ToString(name)).value = UTF16ToString(text, bytes);
+});
+
+EM_JS(char16_t*, Value, (const char* name), {
+  const text = document.getElementById(UTF8ToString(name)).value;
+  const bytes = (text.length + 1) * 2;
+  const copy = _malloc(bytes);
+  stringToUTF16(text, copy, bytes);
+  return copy;
+});
+
+EM_JS(void, SetTitle, (const char16_t* title, int bytes), {
+  document.title = UTF16ToString(title, bytes);
+});
+
+EM_JS(double, CharacterAdvance, (int character, double pixels, int bold, int italic), {
+  return Module.page.advance(character, pixels, bold, italic);
+});
+
+EM_JS(double, CaptionWidth, (const char* name), {
+  return Module.page.captionWidth(UTF8ToString(name));
+});
+// clang-format on
+
+namespace web {
+namespace {
+
+
+int Bytes(std::u16string_view text) {
+  return static_cast<int>(text.size() * sizeof(char16_t));
+}
+
+// Points at 96 dots per inch, as the desktop draws them.
+double Pixels(const form::FontDesign& font) {
+  const form::FontDesign design = font.points == 0 ? form::kWindowFont : font;
+  return design.points * 96 / 72;
+}
+
+form::FontDesign Font(const form::ControlDesign& row) {
+  return row.font.points == 0 ? form::kWindowFont : row.font;
+}
+
+}  // namespace
+
+const form::ControlDesign* FindControl(std::string_view name) {
+  for (const form::ControlDesign& row : form::kForm1Controls)
+    if (row.name == name) return &row;
+  return nullptr;
+}
+
+std::u16string BoxText(std::string_view box) {
+  const std::string name(box);
+  char16_t* text = Value(name.c_str());
+  std::u16string copy(text);
+  std::free(text);
+  return copy;
+}
+
+void SetBoxText(std::string_view box, std::u16string_view text) {
+  const std::string name(box);
+  SetValue(name.c_str(), text.data(), Bytes(text));
+}
+
+void ShowCaption(const form::ControlDesign& row, std::u16string_view caption) {
+  const form::FontDesign font = Font(row);
+  const double pixels = Pixels(font);
+  const auto advance = [pixels, font](char16_t c) {
+    return CharacterAdvance(c, pixels, font.bold, font.italic);
+  };
+  const std::string name(row.name);
+  const form::Alignment alignment =
+      row.kind == form::ControlKind::CommandButton ? form::Alignment::Centre : row.alignment;
+  std::u16string joined;
+  bool first = true;
+  for (const std::u16string& line :
+       form::WrapCaption(caption, advance, CaptionWidth(name.c_str()), alignment)) {
+    if (!first) joined += u'\n';
+    joined += line;
+    first = false;
+  }
+  ShowLines(name.c_str(), joined.data(), Bytes(joined));
+}
+
+void BuildForm1() {
+  SetTitle(form::kForm1Caption.data(), Bytes(form::kForm1Caption));
+  // The table lists front to back; creating back to front stacks them so.
+  for (auto it = form::kForm1Controls.rbegin(); it != form::kForm1Controls.rend(); ++it) {
+    const form::ControlDesign& row = *it;
+    const std::string name(row.name);
+    const form::FontDesign font = Font(row);
+    CreateControl(static_cast<int>(row.kind), name.c_str(), form::TwipsToPixels(row.left),
+                  form::TwipsToPixels(row.top), form::TwipsToPixels(row.width),
+                  form::TwipsToPixels(row.height), Pixels(font), font.bold, font.italic,
+                  row.textColour, row.backColour, static_cast<int>(row.alignment), row.tabIndex,
+                  row.backColour != form::kStandardColour);
+    if (row.kind == form::ControlKind::TextBox)
+      SetBoxText(row.name, row.caption);
+    else
+      ShowCaption(row, row.caption);
+  }
+  for (const calc::InputBox& box : calc::kInputBoxTable) {
+    const std::string name(box.name);
+    DescribeBox(name.c_str(), box.caption.data(), Bytes(box.caption), box.unit.data(),
+                Bytes(box.unit));
+  }
+}
+
+}  // namespace web

@@ -1,0 +1,180 @@
+// The page's side of the calculator: it builds the controls the C++ design
+// table asks for, measures text for the caption wrapping rule, shows the
+// message boxes the commands await, and passes each button press to the
+// C++ command bound to it. No command logic lives here.
+"use strict";
+
+const kFace = "Widmark Page Gothic";
+const kKinds = ["TextBox", "CommandButton", "Label"];
+const kAlignments = ["left", "centre", "right"];
+const kStandardColour = -1;
+const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
+
+function Colour(rgb) {
+  return `rgb(${(rgb >> 16) & 255}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
+}
+
+function FontOf(pixels, bold, italic) {
+  return `${italic ? "italic " : ""}${bold ? "bold " : ""}${pixels}px "${kFace}"`;
+}
+
+const page = {
+  form: () => document.getElementById("Form1"),
+  canvas: document.createElement("canvas").getContext("2d"),
+  advances: new Map(),
+  tabOrder: [],
+  busy: false,
+
+  createControl(kind, name, left, top, width, height, pixels, bold, italic, textColour,
+                backColour, alignment, tabIndex, framed) {
+    const element = document.createElement(
+        kKinds[kind] === "TextBox" ? "input" : kKinds[kind] === "CommandButton" ? "button" : "div");
+    element.id = name;
+    Object.assign(element.style, {
+      left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
+      font: FontOf(pixels, bold, italic),
+    });
+    if (textColour !== kStandardColour) element.style.color = Colour(textColour);
+    if (kKinds[kind] === "Label") {
+      element.className = `label ${kAlignments[alignment]}${framed ? " framed" : ""}`;
+      element.style.background = Colour(backColour === kStandardColour ? 0xC0C0C0 : backColour);
+      if (name === "Label24") element.setAttribute("aria-live", "polite");
+    } else {
+      element.tabIndex = tabIndex + 1;  // positive: the design's order comes first
+      this.tabOrder.push(element);
+      if (kKinds[kind] === "TextBox") {
+        element.type = "text";
+        element.inputMode = "decimal";
+        element.spellcheck = false;
+        element.autocomplete = "off";
+      } else {
+        element.type = "button";
+      }
+    }
+    this.form().appendChild(element);
+  },
+
+  showLines(name, lines) {
+    const element = document.getElementById(name);
+    element.replaceChildren(...lines.map((text) => {
+      const line = document.createElement("div");
+      line.className = "line";
+      line.textContent = text;
+      return line;
+    }));
+  },
+
+  describeBox(name, caption, unit) {
+    const box = document.getElementById(name);
+    box.setAttribute("aria-label", caption);
+    if (unit) box.setAttribute("aria-description", unit);
+  },
+
+  // A character's advance in 1/64 pixel, as the desktop's font engine gives it.
+  advance(character, pixels, bold, italic) {
+    const key = `${character} ${pixels} ${bold} ${italic}`;
+    let width = this.advances.get(key);
+    if (width === undefined) {
+      this.canvas.font = FontOf(pixels, bold, italic);
+      width = Math.round(this.canvas.measureText(String.fromCharCode(character)).width * 64) / 64;
+      this.advances.set(key, width);
+    }
+    return width;
+  },
+
+  // The width the caption wraps in: the rectangle less frame and padding.
+  captionWidth(name) {
+    const element = document.getElementById(name);
+    const style = getComputedStyle(element);
+    return element.getBoundingClientRect().width - parseFloat(style.borderLeftWidth) -
+           parseFloat(style.borderRightWidth) - parseFloat(style.paddingLeft) -
+           parseFloat(style.paddingRight);
+  },
+
+  showMessage(prompt, style, title) {
+    const box = document.getElementById("box");
+    document.getElementById("box-title").textContent = title;
+    document.getElementById("box-prompt").textContent = prompt.replaceAll("\r\n", "\n");
+    const buttons = style === 4 ? [["はい(Y)", kAnswerYes, "y"], ["いいえ(N)", kAnswerNo, "n"]]
+                                : [["OK", kAnswerOk, ""]];
+    return new Promise((resolve) => {
+      const answer = (value) => {
+        box.removeEventListener("cancel", cancel);
+        box.removeEventListener("keydown", mnemonic);
+        box.close();
+        resolve(value);
+      };
+      // Escape answers No on a Yes/No box and OK on an OK box.
+      const cancel = (event) => {
+        event.preventDefault();
+        answer(style === 4 ? kAnswerNo : kAnswerOk);
+      };
+      const mnemonic = (event) => {
+        const found = buttons.find(([, , key]) => key && event.key.toLowerCase() === key);
+        if (found) {
+          event.preventDefault();
+          answer(found[1]);
+        }
+      };
+      document.getElementById("box-buttons").replaceChildren(...buttons.map(([text, value]) => {
+        const button = document.createElement("button");
+        button.type = "button";
+        button.textContent = text;
+        button.addEventListener("click", () => answer(value));
+        return button;
+      }));
+      box.addEventListener("cancel", cancel);
+      box.addEventListener("keydown", mnemonic);
+      box.showModal();
+      box.querySelector("#box-buttons button").focus();
+    });
+  },
+
+  close() {
+    this.form().hidden = true;
+    for (const element of document.querySelectorAll("[data-panel]")) element.hidden = true;
+    document.getElementById("closed").hidden = false;
+  },
+
+  async run(button) {
+    if (this.busy) return;  // one command at a time, as on the desktop
+    this.busy = true;
+    try {
+      await Module.ccall("RunButton", null, ["string"], [button], {async: true});
+    } finally {
+      this.busy = false;
+      document.dispatchEvent(new CustomEvent("widmark-command", {detail: button}));
+    }
+  },
+
+  start() {
+    Module._StartCalculator();
+    this.tabOrder.sort((a, b) => a.tabIndex - b.tabIndex);
+    const form = this.form();
+    form.addEventListener("click", (event) => {
+      const button = event.target.closest("#Form1 > button");
+      if (button) this.run(button.id);
+    });
+    // Tab goes round the window's controls, as in the desktop window.
+    form.addEventListener("keydown", (event) => {
+      if (event.key !== "Tab") return;
+      const order = this.tabOrder;
+      const at = order.indexOf(document.activeElement);
+      const next = event.shiftKey ? (at <= 0 ? order.length - 1 : -1)
+                                  : (at === order.length - 1 ? 0 : -1);
+      if (next >= 0) {
+        event.preventDefault();
+        order[next].focus();
+      }
+    });
+    document.getElementById("Text1").focus();
+    document.body.dataset.ready = "true";
+  },
+};
+
+var Module = {
+  page,
+  onRuntimeInitialized() {
+    document.fonts.load(`16px "${kFace}"`).then(() => page.start());
+  },
+};
