@@ -4,15 +4,18 @@
 #   scripts/deps.sh test   build every variant and run every test
 #   scripts/deps.sh shot   take screenshots under Xvfb
 #   scripts/deps.sh package  build the Debian package
+#   scripts/deps.sh web    build the page (Emscripten, the font subset)
 set -euo pipefail
 
 build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin)
 package=("${build[@]}" dpkg-dev file)
 check=(lintian desktop-file-utils appstream xvfb xauth xdotool)
+web=(cmake ninja-build emscripten nodejs python3 python3-fonttools python3-brotli fonts-ipafont-gothic)
+browser=(chromium npm imagemagick)
 test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils
       xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0
-      "${package[@]}" "${check[@]}")
+      "${package[@]}" "${check[@]}" "${web[@]}" "${browser[@]}")
 shot=("${build[@]}" xvfb xauth imagemagick xdotool)
 
 case "${1:-run}" in
@@ -20,11 +23,14 @@ case "${1:-run}" in
   test) wanted=("${test[@]}") ;;
   shot) wanted=("${shot[@]}") ;;
   package) wanted=("${package[@]}") ;;
-  *) echo "usage: $0 run|test|shot|package" >&2; exit 2 ;;
+  web) wanted=("${web[@]}") ;;
+  *) echo "usage: $0 run|test|shot|package|web" >&2; exit 2 ;;
 esac
 
 missing=()
 for pkg in "${wanted[@]}"; do
+  # npm may come with another build of Node.js, which Debian's npm would clash with.
+  [ "$pkg" = npm ] && command -v npm > /dev/null && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

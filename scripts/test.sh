@@ -2,10 +2,13 @@
 # Installs what is missing, builds every variant and runs the whole suite:
 #   build/        the program and all its tests (GCC, Release)
 #   build-v3/     core tests with -O3 -march=x86-64-v3 (FMA available)
-#   build-clang/  core tests built with clang
+#   build-clang/  core tests built with clang, decimals through the C library
+#                 (as in the WebAssembly build)
 #   build-san/    core tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   build-fuzz/   the libFuzzer target, run briefly over its corpus
 #   build-package/  the Debian package, checked, installed, started, removed
+#   build-web/    the page (Emscripten): the golden table and the fuzz corpus
+#                 through its WebAssembly, bit for bit; the page in chromium
 # FUZZ_SECONDS sets how long the fuzzer runs (default 20).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,7 +38,8 @@ mkdir -p build
 variant build -DCMAKE_BUILD_TYPE=Release
 core=(-DWIDMARK_GUI=OFF -DWIDMARK_BENCH=OFF)
 variant build-v3 "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS="-O3 -march=x86-64-v3"
-variant build-clang "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++
+variant build-clang "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+  -DWIDMARK_C_CONVERSIONS=ON
 variant build-san "${core[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
@@ -57,12 +61,41 @@ else
   failed+=("build-fuzz")
 fi
 
+check() {  # name, then a command that passes or fails as one test
+  local name=$1; shift
+  if "$@"; then
+    passed_total=$((passed_total + 1))
+  else
+    failed+=("$name")
+    failed_total=$((failed_total + 1))
+  fi
+}
+
 echo "=== package"
-if deb=$(scripts/package.sh | tail -n 1) && tests/package_test.sh "$deb"; then
-  passed_total=$((passed_total + 1))
+package_check() {
+  local deb
+  deb=$(scripts/package.sh | tail -n 1) && tests/package_test.sh "$deb"
+}
+check package package_check
+
+echo "=== build-web"
+if site=$(scripts/web.sh build | tail -n 1); then
+  table=build-web/tools/widmark-table.js
+  check web-golden tests/golden_table.sh "$table" tests/data/golden.tsv
+  check web-same-bits tests/same_bits.sh build/tools/widmark-table "$table" fuzz/corpus/*
+  tests/desktop_shot.sh build/app/widmark build-web/desktop.png || failed+=("desktop-shot")
+  log=build-web/browser.log
+  (cd web/test && npm ci --no-audit --no-fund --loglevel=error \
+     && WIDMARK_SITE=$site WIDMARK_DESKTOP_SHOT=$(realpath ../../build-web/desktop.png) \
+        node --test --test-reporter=tap calculator.test.mjs) > "$log" 2>&1 || true
+  grep -E '^not ok|^# (pass|fail|skipped) ' "$log" || true
+  read -r p < <(sed -n 's/^# pass \([0-9]\+\)$/\1/p' "$log") || true
+  read -r f < <(sed -n 's/^# fail \([0-9]\+\)$/\1/p' "$log") || true
+  if [ -z "${p:-}" ] || [ "${f:-1}" -ne 0 ]; then failed+=("browser"); tail -n 40 "$log"; fi
+  passed_total=$((passed_total + ${p:-0}))
+  failed_total=$((failed_total + ${f:-0}))
 else
-  failed+=("package")
-  failed_total=$((failed_total + 1))
+  failed+=("build-web")
 fi
 
 echo

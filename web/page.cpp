@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "calc/input_boxes.h"
 #include "form/caption_wrap.h"
@@ -44,13 +46,12 @@ EM_JS(void, SetTitle, (const char16_t* title, int bytes), {
   document.title = UTF16ToString(title, bytes);
 });
 
-EM_JS(double, CharacterAdvance, (int character, double pixels, int bold, int italic), {
-  return Module.page.advance(character, pixels, bold, italic);
+EM_JS(void, MeasureCharacters, (const char16_t* text, int length, double pixels, int bold,
+                                int italic, double* advances), {
+  Module.page.measure(HEAPU16.subarray(text >> 1, (text >> 1) + length), pixels, bold, italic,
+                      HEAPF64.subarray(advances >> 3, (advances >> 3) + length));
 });
 
-EM_JS(double, CaptionWidth, (const char* name), {
-  return Module.page.captionWidth(UTF8ToString(name));
-});
 // clang-format on
 
 namespace web {
@@ -65,6 +66,14 @@ int Bytes(std::u16string_view text) {
 double Pixels(const form::FontDesign& font) {
   const form::FontDesign design = font.points == 0 ? form::kWindowFont : font;
   return design.points * 96 / 72;
+}
+
+// The width a caption wraps in, as on the desktop: a framed label's text
+// keeps 3 pixels from each side, a button's 1 (its frame).
+double CaptionWidth(const form::ControlDesign& row) {
+  const int width = form::TwipsToPixels(row.width);
+  if (row.kind == form::ControlKind::CommandButton) return width - 2;
+  return row.backColour != form::kStandardColour ? width - 6 : width;
 }
 
 form::FontDesign Font(const form::ControlDesign& row) {
@@ -93,18 +102,21 @@ void SetBoxText(std::string_view box, std::u16string_view text) {
 }
 
 void ShowCaption(const form::ControlDesign& row, std::u16string_view caption) {
+  // One call to the page measures every character of the caption.
   const form::FontDesign font = Font(row);
-  const double pixels = Pixels(font);
-  const auto advance = [pixels, font](char16_t c) {
-    return CharacterAdvance(c, pixels, font.bold, font.italic);
-  };
+  std::vector<double> measured(caption.size());
+  MeasureCharacters(caption.data(), static_cast<int>(caption.size()), Pixels(font), font.bold,
+                    font.italic, measured.data());
+  std::unordered_map<char16_t, double> advances;
+  for (std::size_t i = 0; i < caption.size(); ++i) advances.emplace(caption[i], measured[i]);
+  const auto advance = [&advances](char16_t c) { return advances.at(c); };
   const std::string name(row.name);
   const form::Alignment alignment =
       row.kind == form::ControlKind::CommandButton ? form::Alignment::Centre : row.alignment;
   std::u16string joined;
   bool first = true;
   for (const std::u16string& line :
-       form::WrapCaption(caption, advance, CaptionWidth(name.c_str()), alignment)) {
+       form::WrapCaption(caption, advance, CaptionWidth(row), alignment)) {
     if (!first) joined += u'\n';
     joined += line;
     first = false;

@@ -9,6 +9,7 @@ const kKinds = ["TextBox", "CommandButton", "Label"];
 const kAlignments = ["left", "centre", "right"];
 const kStandardColour = -1;
 const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
+const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, advances are exact
 
 function Colour(rgb) {
   return `rgb(${(rgb >> 16) & 255}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
@@ -70,25 +71,19 @@ const page = {
     if (unit) box.setAttribute("aria-description", unit);
   },
 
-  // A character's advance in 1/64 pixel, as the desktop's font engine gives it.
-  advance(character, pixels, bold, italic) {
-    const key = `${character} ${pixels} ${bold} ${italic}`;
-    let width = this.advances.get(key);
-    if (width === undefined) {
-      this.canvas.font = FontOf(pixels, bold, italic);
-      width = Math.round(this.canvas.measureText(String.fromCharCode(character)).width * 64) / 64;
-      this.advances.set(key, width);
-    }
-    return width;
-  },
-
-  // The width the caption wraps in: the rectangle less frame and padding.
-  captionWidth(name) {
-    const element = document.getElementById(name);
-    const style = getComputedStyle(element);
-    return element.getBoundingClientRect().width - parseFloat(style.borderLeftWidth) -
-           parseFloat(style.borderRightWidth) - parseFloat(style.paddingLeft) -
-           parseFloat(style.paddingRight);
+  // Each character's advance in 1/64 pixel, as the desktop's font engine
+  // gives it, written into `advances`. Bold and italic are drawn by slanting
+  // and thickening the regular outlines, which leaves the advances alone, so
+  // each character is measured once, at one pixel per font unit.
+  measure(characters, pixels, bold, italic, advances) {
+    characters.forEach((character, i) => {
+      let units = this.advances.get(character);
+      if (units === undefined) {
+        units = this.canvas.measureText(String.fromCharCode(character)).width;
+        this.advances.set(character, units);
+      }
+      advances[i] = Math.round(units * pixels / kUnitsPerEm * 64) / 64;
+    });
   },
 
   showMessage(prompt, style, title) {
@@ -123,6 +118,8 @@ const page = {
         button.addEventListener("click", () => answer(value));
         return button;
       }));
+      // A click elsewhere in the box keeps the focus on its button, as Enter expects.
+      box.onmousedown = (event) => event.target.closest("button") || event.preventDefault();
       box.addEventListener("cancel", cancel);
       box.addEventListener("keydown", mnemonic);
       box.showModal();
@@ -148,6 +145,7 @@ const page = {
   },
 
   start() {
+    this.canvas.font = FontOf(kUnitsPerEm, false, false);
     Module._StartCalculator();
     this.tabOrder.sort((a, b) => a.tabIndex - b.tabIndex);
     const form = this.form();

@@ -1,0 +1,358 @@
+// The calculator page in Debian's chromium, used as a person would: typing,
+// clicking, pressing keys, reading the boxes, tabbing, printing, closing.
+import assert from "node:assert/strict";
+import {after, before, test} from "node:test";
+import {existsSync, readFileSync} from "node:fs";
+import {resolve} from "node:path";
+
+import {Launch, OpenCalculator, Serve} from "./harness.mjs";
+
+const kSite = resolve(process.env.WIDMARK_SITE ?? "../../build-web/site");
+const kDesktopShot = process.env.WIDMARK_DESKTOP_SHOT;
+let server, context, url;
+
+before(async () => {
+  server = await Serve(kSite);
+  url = `http://127.0.0.1:${server.address().port}/`;
+  context = await Launch();
+});
+
+after(async () => {
+  await context?.cleanup();
+  server?.close();
+});
+
+async function Calculator() {
+  return OpenCalculator(context, url);
+}
+
+// The open message box: its title, prompt, button captions and focused button.
+async function Box(page) {
+  await page.waitForSelector("dialog#box[open]");
+  return page.evaluate(() => ({
+    title: document.getElementById("box-title").textContent,
+    prompt: document.getElementById("box-prompt").textContent,
+    buttons: [...document.querySelectorAll("#box-buttons button")].map((b) => b.textContent),
+    focused: document.activeElement.textContent,
+    label24: document.getElementById("Label24").textContent,
+    modal: document.getElementById("box").matches(":modal"),
+  }));
+}
+
+// Answers the open box with a key, and waits until it has closed (or the
+// command's next box has taken its place).
+async function Answer(page, key) {
+  const shown = await page.evaluate(
+      () => document.getElementById("box-title").textContent +
+            document.getElementById("box-prompt").textContent);
+  await page.keyboard.press(key);
+  await page.waitForFunction((before) => {
+    const box = document.getElementById("box");
+    return !box.open || document.getElementById("box-title").textContent +
+                        document.getElementById("box-prompt").textContent !== before;
+  }, shown);
+}
+
+// Presses a window button and collects every box it opens, answering each
+// with the next key (Enter when the keys run out).
+async function Press(page, button, keys = []) {
+  const finished = page.evaluate((name) => new Promise((done) => {
+    document.addEventListener("widmark-command", (e) => e.detail === name && done(), {once: true});
+  }), button);
+  await page.click(`#${button}`);
+  const boxes = [];
+  for (;;) {
+    const opened = await Promise.race([
+      page.waitForSelector("dialog#box[open]").then(() => true),
+      finished.then(() => false),
+    ]);
+    if (!opened) break;
+    boxes.push(await Box(page));
+    await Answer(page, keys.shift() ?? "Enter");
+  }
+  await finished;
+  return boxes;
+}
+
+async function Type(page, boxes) {
+  for (const [name, text] of Object.entries(boxes)) await page.fill(`#${name}`, text);
+}
+
+const Label24 = (page) => page.textContent("#Label24");
+const Values = (page) => page.evaluate(
+    () => [...Array(13).keys()].map((i) => document.getElementById(`Text${i + 1}`).value));
+
+const kStartTexts = ["200", "300", "70", "1", "0.7947", "0.78", "0.15", "0", "0", "15", "5",
+                     "0", "2000"];
+
+test("starts as the window does", async () => {
+  const page = await Calculator();
+  assert.equal(await page.title(), "Widmark法算定計算");
+  assert.deepEqual(await Values(page), kStartTexts);
+  assert.equal(await Label24(page), "0");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "Text1");
+  const form = await page.locator("#Form1").boundingBox();
+  assert.deepEqual([form.width, form.height], [641, 772]);
+  // Command11 on two lines, as on the desktop.
+  assert.deepEqual(await page.locator("#Command11 .line").allTextContents(), ["既定値", "の説明"]);
+  // What a screen reader reads: box names and units, the figure announced.
+  assert.equal(await page.getAttribute("#Text1", "aria-label"), "飲酒日本酒の量（単位はＣＣ）");
+  assert.equal(await page.getAttribute("#Text8", "aria-description"), "分");
+  assert.equal(await page.getAttribute("#Label24", "aria-live"), "polite");
+  assert.deepEqual(page.errors, []);
+});
+
+const kPunishable =
+    " 計算した結果、アルコール保有量は可罰的酒気帯び運転の法定数値\n\n０．１５以上 \n\n" +
+    "0.2524862592となりました。\n\n可罰的酒気帯び運転成立です。処罰されます。\n\n" +
+    "\u3000\u3000０．１５以上の場合、９０日間の運転免許停止の行政処分を受けます（累積点数がある場" +
+    "合は別です）。\n\n\u3000\u3000０．２５以上の場合、即、運転免許取消の行政処分を受けます。\n\n" +
+    "\u3000\u3000\u3000（平成２１年６月１日から改正道路交通法が施行されています）";
+
+const kCalculations = [
+  {name: "the start-up inputs", typed: {}, title: "有罪です", prompt: kPunishable,
+   during: "0.2524862592", after: "0.2524862592"},
+  {name: "exactly at the limit",
+   typed: {Text1: "100", Text2: "0", Text3: "100", Text5: "1", Text6: "1", Text7: "0",
+           Text11: "0", Text13: "1000"},
+   title: "不該当",
+   prompt: " 計算した結果、アルコール保有量は可罰的酒気帯び運転の法定数値\n\n０．１５以下 \n\n" +
+           "0.15となりました。\n\n可罰的酒気帯び運転には該当しません。",
+   during: "0.15", after: "0.15"},
+  {name: "below zero keeps the old figure while the box is open", before: true,
+   typed: {Text4: "10"}, title: "計算結果",
+   prompt: " 計算した結果、アルコール保有量は\u3000０\u3000です", during: "0.2524862592", after: "0"},
+  {name: "no drink", typed: {Text1: "0", Text2: "abc", Text9: ""}, title: "注意",
+   prompt: " 飲酒量を入力してください", during: "0", after: "0"},
+  {name: "no time", typed: {Text4: "0", Text8: ""}, title: "注意",
+   prompt: " 飲酒開始後の経過時間を入力してください", during: "0", after: "0"},
+  {name: "no weight", typed: {Text3: "0"}, title: "注意", prompt: " 体重を入力してください",
+   during: "0", after: "0"},
+  {name: "a fault names the boxes", typed: {Text6: "0"}, title: "計算できません",
+   prompt: " 「アルコール体内分布係数」と「あなたの体重は（単位はＫｇ）」の積が０（または０に近す" +
+           "ぎる値）のため、計算できません。\n\n入力した数値を確かめて下さい。",
+   during: "0", after: "0"},
+  {name: "full-width digits read as nothing, pasted line feeds vanish",
+   typed: {Text1: "１２", Text2: "0", Text9: "0"}, title: "注意",
+   prompt: " 飲酒量を入力してください", during: "0", after: "0"},
+];
+
+for (const c of kCalculations) {
+  test(`calculate: ${c.name}`, async () => {
+    const page = await Calculator();
+    if (c.before) await Press(page, "Command1");
+    await Type(page, c.typed);
+    const boxes = await Press(page, "Command1");
+    assert.equal(boxes.length, 1);
+    assert.equal(boxes[0].title, c.title);
+    assert.equal(boxes[0].prompt, c.prompt);
+    assert.deepEqual(boxes[0].buttons, ["OK"]);
+    assert.ok(boxes[0].modal);
+    assert.equal(boxes[0].label24, c.during);
+    assert.equal(await Label24(page), c.after);
+    assert.deepEqual(page.errors, []);
+  });
+}
+
+test("the checks come in order, each fix showing the next", async () => {
+  const page = await Calculator();
+  await Type(page, {Text1: "0", Text2: "0", Text9: "0", Text4: "0", Text8: "0", Text3: "0"});
+  const titles = [];
+  for (const fix of [{Text2: "300"}, {Text8: "45"}, {Text3: "70"}, {}]) {
+    titles.push(...(await Press(page, "Command1")).map((box) => box.prompt));
+    await Type(page, fix);
+  }
+  assert.deepEqual(titles.slice(0, 3), [" 飲酒量を入力してください",
+                                        " 飲酒開始後の経過時間を入力してください",
+                                        " 体重を入力してください"]);
+  assert.match(titles[3], /となりました。/);
+});
+
+test("clear writes its table and keeps the ratio", async () => {
+  const page = await Calculator();
+  await Press(page, "Command1");
+  const all = Object.fromEntries([...Array(13).keys()].map((i) => [`Text${i + 1}`, "9"]));
+  await Type(page, {...all, Text13: "2300"});
+  assert.deepEqual(await Press(page, "Command2"), []);
+  assert.deepEqual(await Values(page), ["0", "0", "0", "0", "0.7947", "0.78", "0.15", "0", "0",
+                                        "15", "5", "0", "2300"]);
+  assert.equal(await Label24(page), "0");
+});
+
+const kDialogs = [
+  {button: "Command4", keys: [], titles: ["使用目的", "ご注意"],
+   first: " イ\u3000前日の夜、深酒を飲んだような場合、翌朝、アルコールが残っている場合があります。\u3000"},
+  {button: "Command5", keys: ["Enter"], titles: ["お尋ね", "お遊びです"],
+   buttons: ["はい(Y)", "いいえ(N)"], last: "(著作権法のお勉強です(^_ ^),,,,,)\u3000冗談です。"},
+  {button: "Command5", keys: ["Escape"], titles: ["お尋ね", "お遊びです"],
+   last: "失礼しました。どうぞ、ご使用下さい。"},
+  {button: "Command5", keys: ["n"], titles: ["お尋ね", "お遊びです"],
+   last: "失礼しました。どうぞ、ご使用下さい。"},
+  {button: "Command5", keys: ["Tab", "Enter"], titles: ["お尋ね", "お遊びです"],
+   last: "失礼しました。どうぞ、ご使用下さい。"},
+  {button: "Command7", titles: ["判決例"], first: "大阪地裁平成１９年６月１１日判決は、 "},
+  {button: "Command9", titles: ["地獄への警告"], last: "神は、見ています。"},
+  {button: "Command10", titles: ["影響"], first: "呼気濃度0.1～0.5mg・・・ほろ酔い"},
+  {button: "Command11", titles: ["ディフオルト数値"], first: "ディフォルト数値は、"},
+];
+
+for (const d of kDialogs) {
+  test(`${d.button} shows ${d.titles.join(", ")} (${(d.keys ?? []).join(" ") || "Enter"})`, async () => {
+    const page = await Calculator();
+    const before = await Values(page);
+    const boxes = [];
+    const keys = [...(d.keys ?? [])];
+    const finished = page.evaluate(() => new Promise((done) =>
+        document.addEventListener("widmark-command", done, {once: true})));
+    await page.click(`#${d.button}`);
+    for (const title of d.titles) {
+      const box = await Box(page);
+      boxes.push(box);
+      assert.equal(box.title, title);
+      const key = keys.shift() ?? "Enter";
+      if (key === "Tab") {  // to いいえ, then Enter presses it
+        await page.keyboard.press("Tab");
+        await Answer(page, keys.shift());
+      } else {
+        await Answer(page, key);
+      }
+    }
+    await finished;
+    if (d.buttons) {
+      assert.deepEqual(boxes[0].buttons, d.buttons);
+      assert.equal(boxes[0].focused, "はい(Y)");
+    }
+    if (d.first) assert.equal(boxes[0].prompt.split("\n")[0], d.first);
+    if (d.last) assert.equal(boxes.at(-1).prompt.split("\n").at(-1), d.last);
+    assert.deepEqual(await Values(page), before);
+    assert.equal(await page.isVisible("dialog#box"), false);
+  });
+}
+
+test("Tab goes round the boxes and buttons in the design's order", async () => {
+  const page = await Calculator();
+  const expected = ["Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command1", "Command2",
+                    "Text8", "Text9", "Text10", "Text11", "Text12", "Command3", "Command4",
+                    "Command5", "Command7", "Command8", "Command9", "Command10", "Command11",
+                    "Text13", "Text1"];
+  const visited = [];
+  for (let i = 0; i < expected.length; ++i) {
+    await page.keyboard.press("Tab");
+    visited.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(visited, expected);
+  await page.keyboard.press("Shift+Tab");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "Text13");
+});
+
+test("after a box the focus is back on the button, and the window took no input", async () => {
+  const page = await Calculator();
+  await page.focus("#Command1");
+  await page.keyboard.press("Enter");
+  await Box(page);
+  await page.mouse.click(300, 330);  // Command2, beneath the modal box
+  await page.keyboard.type("7");
+  await Answer(page, "Enter");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "Command1");
+  assert.deepEqual(await Values(page), kStartTexts);
+  // Enter in a box does nothing.
+  await page.focus("#Text1");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.isVisible("dialog#box"), false);
+});
+
+test("print hides Command3 only while printing, and the print sheet prints the window", async () => {
+  const page = await context.newPage();
+  await page.addInitScript(() => {
+    window.printed = [];
+    window.print = () => window.printed.push(
+        getComputedStyle(document.getElementById("Command3")).visibility);
+  });
+  await page.goto(url);
+  await page.waitForSelector("body[data-ready=true]");
+  assert.deepEqual(await Press(page, "Command3"), []);
+  assert.deepEqual(await page.evaluate(() => window.printed), ["hidden"]);
+  assert.equal(await page.isVisible("#Command3"), true);
+
+  await page.emulateMedia({media: "print"});
+  const printed = await page.evaluate(() => ({
+    command3: getComputedStyle(document.getElementById("Command3")).visibility,
+    others: [...document.querySelectorAll("#page > :not(#Form1)")]
+                .map((e) => getComputedStyle(e).display),
+    label24: getComputedStyle(document.getElementById("Label24")).visibility,
+  }));
+  assert.equal(printed.command3, "hidden");
+  assert.equal(printed.label24, "visible");
+  assert.ok(printed.others.every((display) => display === "none"));
+  const pdf = await page.pdf({format: "A4"});
+  assert.ok(pdf.length > 1000);
+  await page.close();
+});
+
+test("close ends the calculator, and a reload starts it again", async () => {
+  const page = await Calculator();
+  await Type(page, {Text1: "350"});
+  assert.deepEqual(await Press(page, "Command8"), []);
+  assert.equal(await page.isVisible("#Form1"), false);
+  assert.equal(await page.isVisible("#closed"), true);
+  await page.click("#closed a");
+  await page.waitForSelector("body[data-ready=true]");
+  assert.deepEqual(await Values(page), kStartTexts);
+});
+
+// Where a control's edges stand in an image of Form1: the first pixel that
+// differs from the window's grey, going inwards along the control's middle.
+async function Edges({rects, image}) {
+  {
+    const picture = new Image();
+    picture.src = image;
+    await picture.decode();
+    const canvas = document.createElement("canvas");
+    canvas.width = picture.width;
+    canvas.height = picture.height;
+    const context = canvas.getContext("2d");
+    context.drawImage(picture, 0, 0);
+    const data = context.getImageData(0, 0, canvas.width, canvas.height).data;
+    const grey = (x, y) => {
+      const i = (y * canvas.width + x) * 4;
+      return Math.abs(data[i] - 192) + Math.abs(data[i + 1] - 192) + Math.abs(data[i + 2] - 192) < 24;
+    };
+    const scan = (from, step, to, at) => {
+      for (let p = from; p !== to; p += step) if (!at(p)) return p;
+      return null;
+    };
+    return rects.map(({name, x, y, w, h}) => {
+      const mx = x + (w >> 1), my = y + (h >> 1);
+      return {
+        name,
+        left: scan(x - 3, 1, x + 4, (p) => grey(p, my)),
+        right: scan(x + w + 2, -1, x + w - 5, (p) => grey(p, my)),
+        top: scan(y - 3, 1, y + 4, (p) => grey(mx, p)),
+        bottom: scan(y + h + 2, -1, y + h - 5, (p) => grey(mx, p)),
+      };
+    });
+  }
+}
+
+test("the controls' edges stand where the desktop window's do", {skip: !kDesktopShot && "no desktop screenshot given"}, async () => {
+  assert.ok(existsSync(kDesktopShot), kDesktopShot);
+  const page = await Calculator();
+  await page.evaluate(() => document.activeElement.blur());
+  const rects = await page.evaluate(() => {
+    const form = document.getElementById("Form1").getBoundingClientRect();
+    return [...document.querySelectorAll("#Form1 > input, #Form1 > button, #Label24")]
+        .map((e) => {
+          const r = e.getBoundingClientRect();
+          return {name: e.id, x: r.x - form.x, y: r.y - form.y, w: r.width, h: r.height};
+        })
+        // A control with another standing over its middle cannot show its own edges there.
+        .filter(({x, y, w, h}) => x >= 3 && y >= 3 && x + w <= 638 && y + h <= 769);
+  });
+  const web = `data:image/png;base64,${(await page.locator("#Form1").screenshot()).toString("base64")}`;
+  const desktop = `data:image/png;base64,${readFileSync(kDesktopShot).toString("base64")}`;
+  const webEdges = await page.evaluate(Edges, {rects, image: web});
+  const desktopEdges = await page.evaluate(Edges, {rects, image: desktop});
+  assert.ok(rects.length >= 20, `${rects.length} controls compared`);
+  if (process.env.WIDMARK_SHOW_EDGES) console.log(JSON.stringify({webEdges, desktopEdges}));
+  assert.deepEqual(webEdges, desktopEdges);
+});
