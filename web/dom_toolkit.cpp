@@ -7,6 +7,7 @@
 #include <string>
 
 #include "form/form1_design.h"
+#include "toolkit/toolkit.h"
 #include "web/page.h"
 
 // The page's side (page.js) of each call.
@@ -33,7 +34,6 @@ EM_JS(void, CloseWindow, (), {
 namespace web {
 namespace {
 
-
 int Bytes(std::u16string_view text) {
   return static_cast<int>(text.size() * sizeof(char16_t));
 }
@@ -43,8 +43,8 @@ int Bytes(std::u16string_view text) {
 const form::ControlDesign& Found(std::string_view name, form::ControlKind kind) {
   const form::ControlDesign* row = FindControl(name);
   if (row == nullptr || row->kind != kind) {
-    std::fprintf(stderr, "Form1 has no control %.*s of that kind\n",
-                 static_cast<int>(name.size()), name.data());
+    std::fprintf(stderr, "Form1 has no control %.*s of that kind\n", static_cast<int>(name.size()),
+                 name.data());
     std::abort();
   }
   return *row;
@@ -52,37 +52,44 @@ const form::ControlDesign& Found(std::string_view name, form::ControlKind kind) 
 
 }  // namespace
 
-int DomToolkit::ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
-                            std::u16string_view title) {
-  return ShowBox(prompt.data(), Bytes(prompt), static_cast<int>(style), title.data(),
-                 Bytes(title));
-}
+// Every operation is forwarded to the page; see page.js for the other side.
+class DomToolkit final : public toolkit::Toolkit {
+ public:
+  int ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
+                  std::u16string_view title) override {
+    return ShowBox(prompt.data(), Bytes(prompt), static_cast<int>(style), title.data(),
+                   Bytes(title));
+  }
 
-std::u16string DomToolkit::Text(std::string_view box) const {
-  return BoxText(Found(box, form::ControlKind::TextBox).name);
-}
+  std::u16string Text(std::string_view box) const override {
+    return BoxText(Found(box, form::ControlKind::TextBox).name);
+  }
 
-void DomToolkit::SetText(std::string_view box, std::u16string_view text) {
-  SetBoxText(Found(box, form::ControlKind::TextBox).name, text);
-}
+  void SetText(std::string_view box, std::u16string_view text) override {
+    SetBoxText(Found(box, form::ControlKind::TextBox).name, text);
+  }
 
-void DomToolkit::SetCaption(std::string_view label, std::u16string_view caption) {
-  ShowCaption(Found(label, form::ControlKind::Label), caption);
-}
+  void SetCaption(std::string_view label, std::u16string_view caption) override {
+    ShowCaption(Found(label, form::ControlKind::Label), caption);
+  }
 
-void DomToolkit::SetVisible(std::string_view button, bool visible) {
-  const std::string name(Found(button, form::ControlKind::CommandButton).name);
-  ShowControl(name.c_str(), visible);
-}
+  void SetVisible(std::string_view button, bool visible) override {
+    const std::string name(Found(button, form::ControlKind::CommandButton).name);
+    ShowControl(name.c_str(), visible);
+  }
 
-toolkit::PrintFault DomToolkit::PrintWindow() {
   // The browser chooses the printer and reports nothing back.
-  PrintPage();
-  return toolkit::PrintFault::None;
-}
+  toolkit::PrintFault PrintWindow() override {
+    PrintPage();
+    return toolkit::PrintFault::None;
+  }
 
-void DomToolkit::Unload() {
-  CloseWindow();
+  void Unload() override { CloseWindow(); }
+};
+
+toolkit::Toolkit& PageToolkit() {
+  static DomToolkit toolkit;
+  return toolkit;
 }
 
 }  // namespace web

@@ -14,9 +14,8 @@ EMSCRIPTEN_KEEPALIVE void StartCalculator() {
 }
 
 EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
-  static web::DomToolkit toolkit;
   if (const form::ButtonCommand* command = form::FindButtonCommand(button))
-    command->run(toolkit);
+    command->run(web::PageToolkit());
 }
 
 }  // extern "C"

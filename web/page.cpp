@@ -57,7 +57,6 @@ EM_JS(void, MeasureCharacters, (const char16_t* text, int length, double pixels,
 namespace web {
 namespace {
 
-
 int Bytes(std::u16string_view text) {
   return static_cast<int>(text.size() * sizeof(char16_t));
 }
