@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "calc/analysis.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
@@ -43,6 +44,17 @@ void FigureToText(benchmark::State& state) {
   }
 }
 BENCHMARK(FigureToText);
+
+// One input line's whole analysis: three scenarios, their working and the
+// four bisections for the minutes.
+void AnalyseDefaults(benchmark::State& state) {
+  calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(in);
+    benchmark::DoNotOptimize(calc::Analyse(in));
+  }
+}
+BENCHMARK(AnalyseDefaults);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "calc/widmark.h"
 
 #include <cmath>
+#include <limits>
 
 namespace calc {
 namespace {
@@ -66,23 +67,26 @@ BreathAlcoholResult Failed(Fault fault) {
   return {0, fault};
 }
 
-}  // namespace
-
-BreathAlcoholResult ComputeBreathAlcohol(const WidmarkInputs& in) {
+// One pass of the computation, noting each step in `w`; inlined into both
+// entry points, so the plain one stores nothing.
+inline BreathAlcoholResult Compute(const WidmarkInputs& in, Working& w) {
+  constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
+  w = {kNotReached, kNotReached, kNotReached, kNotReached, kNotReached,
+       kNotReached, kNotReached, kNotReached, kNotReached};
   Checked op;
 
   // Each product is divided by 100 on its own; beer and sake first, other last.
-  const double ethanolVolume =
+  w.EthanolVolume =
       op.Add(op.Add(op.Div(op.Mul(in.BeerAmount, in.BeerStrength), kPercent),
                     op.Div(op.Mul(in.SakeAmount, in.SakeStrength), kPercent)),
              op.Div(op.Mul(in.OtherStrength, in.OtherAmount), kPercent));
-  if (auto f = op.EndStep(Step::EthanolVolume, ethanolVolume)) return Failed(*f);
+  if (auto f = op.EndStep(Step::EthanolVolume, w.EthanolVolume)) return Failed(*f);
 
-  const double ethanolMass = op.Mul(ethanolVolume, in.EthanolGravity);
-  if (auto f = op.EndStep(Step::EthanolMass, ethanolMass)) return Failed(*f);
+  w.EthanolMass = op.Mul(w.EthanolVolume, in.EthanolGravity);
+  if (auto f = op.EndStep(Step::EthanolMass, w.EthanolMass)) return Failed(*f);
 
-  const double distributionMass = op.Mul(in.DistributionFactor, in.BodyWeight);
-  if (auto f = op.EndStep(Step::DistributionMass, distributionMass)) return Failed(*f);
+  w.DistributionMass = op.Mul(in.DistributionFactor, in.BodyWeight);
+  if (auto f = op.EndStep(Step::DistributionMass, w.DistributionMass)) return Failed(*f);
 
   // Minutes become hours rounded to ten decimal places, but only when given:
   // zero minutes leave the hours exactly as typed.
@@ -93,28 +97,41 @@ BreathAlcoholResult ComputeBreathAlcohol(const WidmarkInputs& in) {
     scaled = std::nearbyint(scaled);  // ties to even in the default mode
     elapsedTime = op.Add(op.Div(scaled, kTenPlaces), in.ElapsedHours);
   }
+  w.ElapsedTime = elapsedTime;
   if (auto f = op.EndStep(Step::ElapsedTime, elapsedTime)) return Failed(*f);
 
   // The concentration keeps only single precision before it is made whole.
-  const double q = op.Mul(op.Div(ethanolMass, distributionMass), kTenPlaces);
+  const double q = op.Mul(op.Div(w.EthanolMass, w.DistributionMass), kTenPlaces);
   const float single = op.ToSingle(q);
   const double scaledConcentration = static_cast<double>(std::nearbyint(single));
   if (auto f = op.EndStep(Step::ScaledConcentration, scaledConcentration)) return Failed(*f);
 
-  const double eliminated = op.Mul(in.EliminationRate, elapsedTime);
-  if (auto f = op.EndStep(Step::EliminatedAlcohol, eliminated)) return Failed(*f);
+  w.EliminatedAlcohol = op.Mul(in.EliminationRate, elapsedTime);
+  if (auto f = op.EndStep(Step::EliminatedAlcohol, w.EliminatedAlcohol)) return Failed(*f);
 
-  const double blood = op.Sub(op.Div(scaledConcentration, kTenPlaces), eliminated);
-  if (auto f = op.EndStep(Step::BloodAlcohol, blood)) return Failed(*f);
+  w.Concentration = op.Div(scaledConcentration, kTenPlaces);
+  w.BloodAlcohol = op.Sub(w.Concentration, w.EliminatedAlcohol);
+  if (auto f = op.EndStep(Step::BloodAlcohol, w.BloodAlcohol)) return Failed(*f);
 
-  const double milligrams = op.Mul(blood, kMilligramsPerGram);
-  if (auto f = op.EndStep(Step::Milligrams, milligrams)) return Failed(*f);
+  w.Milligrams = op.Mul(w.BloodAlcohol, kMilligramsPerGram);
+  if (auto f = op.EndStep(Step::Milligrams, w.Milligrams)) return Failed(*f);
 
   // A ratio of 0 fails even when there is no alcohol left (0/0).
-  const double breath = op.Div(milligrams, in.BreathRatio);
-  if (auto f = op.EndStep(Step::BreathAlcohol, breath)) return Failed(*f);
+  w.BreathAlcohol = op.Div(w.Milligrams, in.BreathRatio);
+  if (auto f = op.EndStep(Step::BreathAlcohol, w.BreathAlcohol)) return Failed(*f);
 
-  return {breath, std::nullopt};
+  return {w.BreathAlcohol, std::nullopt};
+}
+
+}  // namespace
+
+BreathAlcoholResult ComputeBreathAlcohol(const WidmarkInputs& in, Working& working) {
+  return Compute(in, working);
+}
+
+BreathAlcoholResult ComputeBreathAlcohol(const WidmarkInputs& in) {
+  Working unused;
+  return Compute(in, unused);
 }
 
 Verdict JudgeBreathAlcohol(double figure) {

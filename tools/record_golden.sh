@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Records the reference build's answers beside the input columns of
-# tests/data/golden.tsv (or of a fresh tests/data/golden_inputs.tsv).
+# tests/data/golden.tsv (or of a fresh tests/data/golden_inputs.tsv), and the
+# --detail answers for the same inputs in tests/data/detail.tsv.
 set -euo pipefail
 tool=${1:-build/tools/widmark-table}
 table=tests/data/golden.tsv
@@ -11,4 +12,5 @@ else
   cut -f1-13 "$table" > "$inputs"
 fi
 paste "$inputs" <("$tool" < "$inputs") > "$table"
+paste "$inputs" <("$tool" --detail < "$inputs") > tests/data/detail.tsv
 rm "$inputs"
