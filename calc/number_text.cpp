@@ -1,12 +1,12 @@
 #include "calc/number_text.h"
 
-#include "calc/decimal_conversion.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
+
+#include "calc/decimal_conversion.h"
 
 namespace calc {
 namespace {

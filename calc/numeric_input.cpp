@@ -1,12 +1,12 @@
 #include "calc/numeric_input.h"
 
-#include "calc/decimal_conversion.h"
-
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <system_error>
+
+#include "calc/decimal_conversion.h"
 
 namespace calc {
 namespace {

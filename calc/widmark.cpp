@@ -76,10 +76,9 @@ inline BreathAlcoholResult Compute(const WidmarkInputs& in, Working& w) {
   Checked op;
 
   // Each product is divided by 100 on its own; beer and sake first, other last.
-  w.EthanolVolume =
-      op.Add(op.Add(op.Div(op.Mul(in.BeerAmount, in.BeerStrength), kPercent),
-                    op.Div(op.Mul(in.SakeAmount, in.SakeStrength), kPercent)),
-             op.Div(op.Mul(in.OtherStrength, in.OtherAmount), kPercent));
+  w.EthanolVolume = op.Add(op.Add(op.Div(op.Mul(in.BeerAmount, in.BeerStrength), kPercent),
+                                  op.Div(op.Mul(in.SakeAmount, in.SakeStrength), kPercent)),
+                           op.Div(op.Mul(in.OtherStrength, in.OtherAmount), kPercent));
   if (auto f = op.EndStep(Step::EthanolVolume, w.EthanolVolume)) return Failed(*f);
 
   w.EthanolMass = op.Mul(w.EthanolVolume, in.EthanolGravity);

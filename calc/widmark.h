@@ -76,15 +76,15 @@ inline constexpr double kLegalLimit = 0.15;  // mg per litre of breath
 // The value after each named step of one computation; a step the
 // computation did not reach holds NaN.
 struct Working {
-  double EthanolVolume;        // cc
-  double EthanolMass;          // g
-  double DistributionMass;     // kg, r times body weight
-  double ElapsedTime;          // hours
-  double Concentration;        // g per kg, before elimination
-  double EliminatedAlcohol;    // g per kg
-  double BloodAlcohol;         // g per kg, now
-  double Milligrams;           // mg per kg
-  double BreathAlcohol;        // mg per litre of breath
+  double EthanolVolume;      // cc
+  double EthanolMass;        // g
+  double DistributionMass;   // kg, r times body weight
+  double ElapsedTime;        // hours
+  double Concentration;      // g per kg, before elimination
+  double EliminatedAlcohol;  // g per kg
+  double BloodAlcohol;       // g per kg, now
+  double Milligrams;         // mg per kg
+  double BreathAlcohol;      // mg per litre of breath
 };
 
 BreathAlcoholResult ComputeBreathAlcohol(const WidmarkInputs& in);

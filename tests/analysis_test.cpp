@@ -62,8 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
     Analysis, ScenarioFigures,
     testing::Values(WindowCase{"Defaults", {}}, WindowCase{"TwentyMinutes", {{"Text8", u"20"}}},
                     WindowCase{"HeavyEvening",
-                               {{"Text1", u"900"}, {"Text2", u"1500"}, {"Text9", u"300"},
-                                {"Text12", u"12"}, {"Text4", u"3"}, {"Text3", u"58"}}},
+                               {{"Text1", u"900"},
+                                {"Text2", u"1500"},
+                                {"Text9", u"300"},
+                                {"Text12", u"12"},
+                                {"Text4", u"3"},
+                                {"Text3", u"58"}}},
                     WindowCase{"MinutesOnly", {{"Text4", u"0"}, {"Text8", u"30"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,9 +1,13 @@
 // Widmark法算定計算 in the browser: the page's script calls StartCalculator
 // once the design face has loaded, and RunButton for each button pressed,
 // through ccall with {async: true}, as a command may wait for a message box.
+// After 計算する the panel below the window shows the calculation's detail.
 #include <emscripten/emscripten.h>
 
+#include <string_view>
+
 #include "form/button_commands.h"
+#include "web/detail_panel.h"
 #include "web/dom_toolkit.h"
 #include "web/page.h"
 
@@ -16,6 +20,8 @@ EMSCRIPTEN_KEEPALIVE void StartCalculator() {
 EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
   if (const form::ButtonCommand* command = form::FindButtonCommand(button))
     command->run(web::PageToolkit());
+  // The panel below the window works out what the calculation was for.
+  if (std::string_view(button) == "Command1") web::ShowDetailPanel();
 }
 
 }  // extern "C"

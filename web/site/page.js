@@ -127,6 +127,12 @@ const page = {
     });
   },
 
+  showDetail(html) {
+    const panel = document.getElementById("detail");
+    panel.innerHTML = html;  // built by the C++ from numbers and fixed texts only
+    panel.hidden = false;
+  },
+
   close() {
     this.form().hidden = true;
     for (const element of document.querySelectorAll("[data-panel]")) element.hidden = true;

@@ -2,6 +2,7 @@
 // clicking, pressing keys, reading the boxes, tabbing, printing, closing.
 import assert from "node:assert/strict";
 import {after, before, test} from "node:test";
+import {execFileSync} from "node:child_process";
 import {existsSync, readFileSync} from "node:fs";
 import {resolve} from "node:path";
 
@@ -356,3 +357,53 @@ test("the controls' edges stand where the desktop window's do", {skip: !kDesktop
   if (process.env.WIDMARK_SHOW_EDGES) console.log(JSON.stringify({webEdges, desktopEdges}));
   assert.deepEqual(webEdges, desktopEdges);
 });
+
+// The panel below the window against widmark-table --detail for the same
+// boxes: the same bits for each scenario's figure, the same minutes.
+const kTable = resolve(process.env.WIDMARK_TABLE ?? "../../build-web/tools/widmark-table.js");
+
+const kPanelCases = [
+  {name: "the start-up inputs", typed: {}},
+  {name: "a heavier evening, minutes given",
+   typed: {Text1: "720", Text2: "1000", Text9: "250", Text12: "12", Text4: "5", Text8: "40"}},
+  {name: "no elimination gives no times", typed: {Text7: "0"}},
+  {name: "a failing entry, the others computed", typed: {Text6: "0"}},
+];
+
+for (const c of kPanelCases) {
+  test(`detail panel: ${c.name}`, async () => {
+    const page = await Calculator();
+    await Type(page, c.typed);
+    await Press(page, "Command1");
+    await page.waitForSelector("#detail:not([hidden])");
+    const shown = await page.evaluate(() => {
+      const rows = [...document.querySelectorAll("#detail .scenarios tbody tr")];
+      const cells = (attribute) => rows.flatMap(
+          (row) => [...row.querySelectorAll(`td[${attribute}]`)].map((td) => td.getAttribute(attribute)));
+      return {
+        figures: cells("data-figure"),
+        minutes: cells("data-minutes"),
+        curves: document.querySelectorAll("#detail svg polyline.curve").length,
+        thresholds: document.querySelectorAll("#detail svg line.threshold").length,
+        steps: document.querySelectorAll("#detail .working tbody tr").length,
+        heading: document.getElementById("detail-title").textContent,
+      };
+    });
+    const line = (await Values(page)).join("\t") + "\n";
+    const fields = execFileSync(kTable, ["--detail"], {input: line}).toString().trimEnd().split("\t");
+    const expected = {figures: [], minutes: []};
+    for (let s = 0; s < 3; ++s) {
+      const [figure, , toLimit, toZero] = fields.slice(4 * s, 4 * s + 4);
+      expected.figures.push(figure);
+      expected.minutes.push(toLimit, toZero);
+    }
+    // The page lists the minutes row by row: all three to the limit, then to zero.
+    const minutes = [0, 2, 4, 1, 3, 5].map((i) => expected.minutes[i]);
+    assert.equal(shown.heading, "計算の詳細");
+    assert.deepEqual(shown.figures, expected.figures);
+    assert.deepEqual(shown.minutes, minutes);
+    assert.equal(shown.curves, 3);
+    assert.equal(shown.thresholds, 2);
+    assert.equal(shown.steps, 9 + (expected.figures[0] === "error" ? 1 : 0));
+  });
+}
