@@ -21,10 +21,11 @@ passed_total=0 failed_total=0
 variant() {  # name, then extra cmake arguments
   local dir=$1; shift
   echo "=== $dir"
-  cmake -S . -B "$dir" -G Ninja -Wno-dev "$@" > "$dir.configure.log" 2>&1 \
-    || { cat "$dir.configure.log"; failed+=("$dir"); return; }
+  mkdir -p "$dir"
+  cmake -S . -B "$dir" -G Ninja -Wno-dev "$@" > "$dir/configure.log" 2>&1 \
+    || { cat "$dir/configure.log"; failed+=("$dir"); return; }
   cmake --build "$dir" -j "$jobs" || { failed+=("$dir"); return; }
-  local log=$dir.ctest.log
+  local log=$dir/ctest.log
   ctest --test-dir "$dir" -j "$jobs" --output-on-failure 2>&1 | tee "$log" \
     | grep -v -E '^ *(Start|[0-9]+/[0-9]+ Test) ' || true
   # "N% tests passed, F tests failed out of T"
@@ -44,9 +45,10 @@ variant build-san "${core[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=cla
   -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 echo "=== build-fuzz"
+mkdir -p build-fuzz
 if cmake -S . -B build-fuzz -G Ninja -Wno-dev "${core[@]}" -DWIDMARK_FUZZ=ON \
      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" > build-fuzz.configure.log 2>&1 \
+     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" > build-fuzz/configure.log 2>&1 \
    && cmake --build build-fuzz -j "$jobs" --target fuzz_widmark; then
   corpus=$(mktemp -d)
   cp fuzz/corpus/* "$corpus"/
@@ -57,7 +59,7 @@ if cmake -S . -B build-fuzz -G Ninja -Wno-dev "${core[@]}" -DWIDMARK_FUZZ=ON \
     || failed+=("fuzz")
   rm -rf "$corpus"
 else
-  cat build-fuzz.configure.log
+  cat build-fuzz/configure.log
   failed+=("build-fuzz")
 fi
 

@@ -9,9 +9,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh web
 # This machine's node may not see Debian's node modules that Emscripten needs.
 export NODE_PATH=/usr/share/nodejs
+mkdir -p build-web
 emcmake cmake -S . -B build-web -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release \
-  > build-web.configure.log 2>&1 || { cat build-web.configure.log; exit 1; }
-cmake --build build-web -j "$(nproc)" > build-web.build.log 2>&1 || { cat build-web.build.log; exit 1; }
+  > build-web/configure.log 2>&1 || { cat build-web/configure.log; exit 1; }
+cmake --build build-web -j "$(nproc)" > build-web/build.log 2>&1 || { cat build-web/build.log; exit 1; }
 site=$(realpath build-web/site)
 if [ "${1:-serve}" = build ]; then
   echo "$site"
