@@ -5,12 +5,42 @@
 # Usage: with_atspi.sh command [arguments...]
 set -euo pipefail
 if [ -z "${WIDMARK_ATSPI_INSIDE:-}" ]; then
-  exec env WIDMARK_ATSPI_INSIDE=1 dbus-run-session -- \
-    xvfb-run -a -s "-screen 0 1024x900x24 -nolisten tcp" "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+  exec env WIDMARK_ATSPI_INSIDE=1 \
+    xvfb-run -a -s "-screen 0 1024x900x24 -nolisten tcp" "$0" "$@"
 fi
 runtime=$(mktemp -d)
+bus=
+launcher=
+cleanup() {
+  [ -n "$launcher" ] && { kill "$launcher" 2> /dev/null; wait "$launcher" 2> /dev/null; }
+  [ -n "$bus" ] && kill "$bus" 2> /dev/null
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+# The user bus, on a socket in our own folder; it starts the accessibility
+# registry on demand from the system's service files.
+cat > "$runtime/bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>widmark</type>
+  <listen>unix:dir=$runtime</listen>
+  <auth>EXTERNAL</auth>
+  <servicedir>/usr/share/dbus-1/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+exec 3< <(dbus-daemon --config-file="$runtime/bus.conf" --nofork --print-address=1 --print-pid=1 \
+            2> >(grep -v 'fd limit' >&2))
+read -r address <&3
+read -r bus <&3
+export DBUS_SESSION_BUS_ADDRESS=$address
 export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!
-trap 'kill $launcher 2> /dev/null; wait $launcher 2> /dev/null; rm -rf "$runtime"' EXIT
 "$@"
