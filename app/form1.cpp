@@ -85,6 +85,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   for (const form::ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
   for (std::size_t i = 1; i < m_tabOrder.size(); ++i) setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
   m_tabOrder.front()->setFocus();
+  // Typing then replaces the default: 360 typed at once is 360, not 200360.
+  if (auto* first = qobject_cast<QLineEdit*>(m_tabOrder.front())) first->selectAll();
   DescribeInputBoxes(*this);
 }
 

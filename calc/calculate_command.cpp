@@ -116,26 +116,59 @@ std::u16string VerdictPrompt(Verdict verdict, std::u16string_view figure) {
                              u"可罰的酒気帯び運転には該当しません。"});
 }
 
-// Reads every box once, in order; the first box beyond the double range.
-std::optional<int> ReadBoxes(const toolkit::Toolkit& toolkit, WidmarkInputs& in) {
-  std::optional<int> beyondRange;
-  for (std::size_t i = 0; i < kInputBoxes; ++i) {
-    const std::optional<double> value = ReadNumber(toolkit.Text(kInputBoxTable[i].name));
-    if (!value && !beyondRange) beyondRange = static_cast<int>(i) + 1;
-    in.*kFieldOfBox[i] = value.value_or(0);
+// A box's text as a prompt quotes it: on one line, and cut after
+// kQuotedCharacters characters (code points, so no pair is split).
+constexpr std::size_t kQuotedCharacters = 20;
+
+std::u16string Quoted(std::u16string_view text) {
+  std::u16string quoted;
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    const bool secondOfPair =
+        c >= 0xDC00 && c <= 0xDFFF && i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+    if (!secondOfPair && characters++ == kQuotedCharacters) return quoted + u"…";
+    quoted += c == u'\t' || c == u'\n' || c == u'\r' ? u' ' : c;
   }
-  return beyondRange;
+  return quoted;
+}
+
+// The first box, in order, whose text gives no number, and why.
+struct UnreadBox {
+  std::size_t box;  // Text1 is 0
+  ReadFault fault;
+  std::u16string text;
+};
+
+// Reads every box once, in order.
+std::optional<UnreadBox> ReadBoxes(const toolkit::Toolkit& toolkit, WidmarkInputs& in) {
+  std::optional<UnreadBox> unread;
+  for (std::size_t i = 0; i < kInputBoxes; ++i) {
+    std::u16string text = toolkit.Text(kInputBoxTable[i].name);
+    const NumberReading reading = ReadNumber(text);
+    if (!reading && !unread) unread = UnreadBox{i, reading.fault, std::move(text)};
+    in.*kFieldOfBox[i] = reading.value;
+  }
+  return unread;
+}
+
+std::u16string UnreadPrompt(const UnreadBox& unread) {
+  const std::u16string captions = Captions({static_cast<int>(unread.box) + 1});
+  if (unread.fault == ReadFault::BeyondRange) {
+    return toolkit::JoinLines(
+        {Concat({u" ", captions, u"の数値が大きすぎて読み取れません。"}), u"", kCheckTheBoxes});
+  }
+  return toolkit::JoinLines(
+      {Concat({u" ", captions, u"の「", Quoted(unread.text), u"」は数値として読み取れません。"}),
+       u"", u"数字で入力して下さい。例：1000、２．５"});
 }
 
 }  // namespace
 
 void CalculateCommand(toolkit::Toolkit& toolkit) {
   WidmarkInputs in;
-  if (const std::optional<int> box = ReadBoxes(toolkit, in)) {
-    toolkit.ShowMessage(
-        toolkit::JoinLines({Concat({u" ", Captions({*box}), u"の数値が大きすぎて読み取れません。"}),
-                            u"", kCheckTheBoxes}),
-        toolkit::MessageStyle::OkOnly, kCannotTitle);
+  if (const std::optional<UnreadBox> unread = ReadBoxes(toolkit, in)) {
+    toolkit.ShowMessage(UnreadPrompt(*unread), toolkit::MessageStyle::OkOnly, kCannotTitle);
     return;
   }
 

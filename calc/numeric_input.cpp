@@ -3,7 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
+#include <optional>
 #include <system_error>
 
 #include "calc/decimal_conversion.h"
@@ -23,29 +23,96 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000'000;
 constexpr std::int64_t kOverflowPosition = 310;    // 0.d x 10^310 > DBL_MAX
 constexpr std::int64_t kUnderflowPosition = -330;  // 0.d x 10^-330 < half the least subnormal
 
+constexpr char kEnd = '\0';      // past the last character
+constexpr char kOther = '\x7f';  // any character that means nothing to the rule
+
+// What a character means to the rule: the ASCII character a full-width form
+// stands for (as a Japanese input method types it), or kOther.
+constexpr char Meaning(char32_t c) {
+  if (c == 0) return kOther;  // a NUL in the text is not its end
+  if (c < 0x80) return static_cast<char>(c);
+  if (c >= 0xFF10 && c <= 0xFF19) return static_cast<char>('0' + (c - 0xFF10));
+  switch (c) {
+    case 0xFF0E:
+      return '.';
+    case 0xFF0B:
+      return '+';
+    case 0xFF0D:
+    case 0x2212:
+      return '-';
+    case 0xFF45:
+      return 'e';
+    case 0xFF25:
+      return 'E';
+    case 0x3000:
+      return ' ';
+    default:
+      return kOther;
+  }
+}
+
+// Walks a text character by character, giving each one's meaning. UTF-8 is
+// decoded only as far as the rule needs: every character it gives a meaning
+// to is ASCII or three bytes long; any other byte is kOther on its own.
 template <typename Char>
-bool IsSkipped(Char c) {
-  return c == Char(' ') || c == Char('\t') || c == Char('\n');
+class Cursor {
+ public:
+  explicit Cursor(std::basic_string_view<Char> text) : m_text(text) { Load(); }
+
+  char Peek() const { return m_char; }
+  void Next() {
+    m_at += m_width;
+    Load();
+  }
+  void SkipBlanks() {
+    while (m_char == ' ' || m_char == '\t' || m_char == '\n') Next();
+  }
+
+ private:
+  void Load() {
+    m_width = 1;
+    if (m_at >= m_text.size()) {
+      m_char = kEnd;
+      return;
+    }
+    if constexpr (sizeof(Char) == 1) {
+      const auto byte = [this](std::size_t k) { return static_cast<unsigned char>(m_text[k]); };
+      const unsigned char lead = byte(m_at);
+      if (lead >= 0x80) {
+        m_char = kOther;
+        const bool threeBytes = (lead & 0xF0) == 0xE0 && m_at + 2 < m_text.size() &&
+                                (byte(m_at + 1) & 0xC0) == 0x80 && (byte(m_at + 2) & 0xC0) == 0x80;
+        if (threeBytes) {
+          m_char = Meaning((char32_t(lead & 0x0F) << 12) | (char32_t(byte(m_at + 1) & 0x3F) << 6) |
+                           char32_t(byte(m_at + 2) & 0x3F));
+          m_width = 3;
+        }
+        return;
+      }
+    }
+    m_char = Meaning(static_cast<char32_t>(m_text[m_at]));
+  }
+
+  std::basic_string_view<Char> m_text;
+  std::size_t m_at = 0;
+  std::size_t m_width = 1;
+  char m_char = kEnd;
+};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
 template <typename Char>
-bool IsDigit(Char c) {
-  return c >= Char('0') && c <= Char('9');
-}
-
-template <typename Char>
-std::optional<double> Read(std::basic_string_view<Char> text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  auto skip = [&] {
-    while (i < n && IsSkipped(text[i])) ++i;
-  };
-
-  skip();
+NumberReading Read(std::basic_string_view<Char> text) {
+  constexpr NumberReading kNotANumber{0, ReadFault::NotANumber};
+  Cursor<Char> at(text);
+  at.SkipBlanks();
+  if (at.Peek() == kEnd) return {};  // empty, or blanks only: 0
   bool negative = false;
-  if (i < n && (text[i] == Char('+') || text[i] == Char('-'))) {
-    negative = text[i] == Char('-');
-    ++i;
+  if (at.Peek() == '+' || at.Peek() == '-') {
+    negative = at.Peek() == '-';
+    at.Next();
   }
 
   // The mantissa as 0.<digits> x 10^position, leading zeros dropped.
@@ -55,52 +122,56 @@ std::optional<double> Read(std::basic_string_view<Char> text) {
   bool anyDigit = false;  // the text begins with a number
   bool seenPoint = false;
   std::int64_t position = 0;
-  for (skip(); i < n; ++i, skip()) {
-    const Char c = text[i];
+  for (at.SkipBlanks();; at.Next(), at.SkipBlanks()) {
+    const char c = at.Peek();
     if (IsDigit(c)) {
       anyDigit = true;
-      const char d = static_cast<char>('0' + (c - Char('0')));
-      if (kept == 0 && d == '0') {
+      if (kept == 0 && c == '0') {
         if (seenPoint) --position;  // 0.00ddd: the digits start further right
         continue;
       }
       if (!seenPoint) ++position;
       if (kept < kKeptDigits)
-        digits[kept++] = d;
-      else if (d != '0')
+        digits[kept++] = c;
+      else if (c != '0')
         sticky = true;
       if (position > kExponentClamp) position = kExponentClamp;
       if (position < -kExponentClamp) position = -kExponentClamp;
-    } else if (c == Char('.') && !seenPoint) {
+    } else if (c == '.' && !seenPoint) {
       seenPoint = true;
     } else {
       break;
     }
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit) return kNotANumber;
 
   // Exponent: "1e" and "1e+" read as 1, the letter and sign being ignored.
-  if (i < n && (text[i] == Char('e') || text[i] == Char('E'))) {
-    ++i;
-    skip();
+  if (at.Peek() == 'e' || at.Peek() == 'E') {
+    at.Next();
+    at.SkipBlanks();
     bool negativeExponent = false;
-    if (i < n && (text[i] == Char('+') || text[i] == Char('-'))) {
-      negativeExponent = text[i] == Char('-');
-      ++i;
+    if (at.Peek() == '+' || at.Peek() == '-') {
+      negativeExponent = at.Peek() == '-';
+      at.Next();
     }
     std::int64_t exponent = 0;
-    for (skip(); i < n && IsDigit(text[i]); ++i, skip()) {
-      exponent = exponent * 10 + (text[i] - Char('0'));
+    for (at.SkipBlanks(); IsDigit(at.Peek()); at.Next(), at.SkipBlanks()) {
+      exponent = exponent * 10 + (at.Peek() - '0');
       if (exponent > kExponentClamp) exponent = kExponentClamp;
     }
     position += negativeExponent ? -exponent : exponent;
   }
 
+  // Units may follow ("200cc", "2.5時間"), a second number may not: "1,000"
+  // is not 1, and "11:30" is not 11.
+  for (; at.Peek() != kEnd; at.Next())
+    if (IsDigit(at.Peek())) return kNotANumber;
+
   const double zero = negative ? -0.0 : 0.0;
   while (kept > 0 && digits[kept - 1] == '0' && !sticky) --kept;
-  if (kept == 0) return zero;
-  if (position > kOverflowPosition) return std::nullopt;
-  if (position < kUnderflowPosition) return zero;
+  if (kept == 0) return {zero};
+  if (position > kOverflowPosition) return {0, ReadFault::BeyondRange};
+  if (position < kUnderflowPosition) return {zero};
 
   // "0.<digits>[1]e<position>" is what the conversion rounds correctly.
   std::array<char, kKeptDigits + 40> buffer;
@@ -115,19 +186,18 @@ std::optional<double> Read(std::basic_string_view<Char> text) {
   const std::optional<double> converted =
       ParseDecimal(std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data())));
   if (!converted) {
-    if (position > 0) return std::nullopt;
-    return zero;
+    if (position > 0) return {0, ReadFault::BeyondRange};
+    return {zero};
   }
-  const double value = *converted;
-  return negative ? -value : value;
+  return {negative ? -*converted : *converted};
 }
 
 }  // namespace
 
-std::optional<double> ReadNumber(std::u16string_view text) {
+NumberReading ReadNumber(std::u16string_view text) {
   return Read(text);
 }
-std::optional<double> ReadNumber(std::string_view text) {
+NumberReading ReadNumber(std::string_view text) {
   return Read(text);
 }
 

@@ -22,21 +22,51 @@ void Check(bool ok) {
 void CheckText(double value) {
   const std::string text = calc::NumberToText(value);
   Check(!text.empty() && text.size() <= 24);
-  const auto back = calc::ReadNumber(text);
-  Check(back.has_value());
-  Check(calc::NumberToText(*back) == text);
+  const calc::NumberReading back = calc::ReadNumber(text);
+  Check(static_cast<bool>(back));
+  Check(calc::NumberToText(back.value) == text);
+}
+
+// The same text as UTF-16: valid UTF-8 sequences decoded, any other byte
+// becomes U+FFFD, which means nothing to the input rule either.
+std::u16string Widen(std::string_view bytes) {
+  std::u16string wide;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t length = lead < 0x80             ? 1
+                         : (lead & 0xE0) == 0xC0 ? 2
+                         : (lead & 0xF0) == 0xE0 ? 3
+                                                 : 4;
+    bool valid = lead < 0xF8 && i + length <= bytes.size() && ((lead & 0xC0) != 0x80);
+    for (std::size_t k = 1; valid && k < length; ++k) valid = (byte(i + k) & 0xC0) == 0x80;
+    if (!valid) {
+      wide += u'\uFFFD';
+      ++i;
+      continue;
+    }
+    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (byte(i + k) & 0x3F);
+    if (c >= 0x10000) {
+      wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      wide += static_cast<char16_t>(c);
+    }
+    i += length;
+  }
+  return wide;
 }
 
 double ReadBox(std::string_view text) {
-  const auto utf8 = calc::ReadNumber(text);
-  const std::u16string wide(text.begin(), text.end());  // bytes widened one to one
-  const auto utf16 = calc::ReadNumber(wide);
-  Check(utf8.has_value() == utf16.has_value());
+  const calc::NumberReading utf8 = calc::ReadNumber(text);
+  const calc::NumberReading utf16 = calc::ReadNumber(Widen(text));
+  Check(utf8.fault == utf16.fault);
   if (!utf8) return 1;
-  Check(std::isfinite(*utf8));
-  Check(std::memcmp(&*utf8, &*utf16, sizeof(double)) == 0);
-  CheckText(*utf8);
-  return *utf8;
+  Check(std::isfinite(utf8.value));
+  Check(std::memcmp(&utf8.value, &utf16.value, sizeof(double)) == 0);
+  CheckText(utf8.value);
+  return utf8.value;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ package=("${build[@]}" dpkg-dev file)
 check=(lintian desktop-file-utils appstream xvfb xauth xdotool)
 web=(cmake ninja-build emscripten nodejs python3 python3-fonttools python3-brotli fonts-ipafont-gothic)
 browser=(chromium npm imagemagick)
-test=("${build[@]}" clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+test=("${build[@]}" locales clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils
       xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0
       "${package[@]}" "${check[@]}" "${web[@]}" "${browser[@]}")
@@ -27,16 +27,28 @@ case "${1:-run}" in
   *) echo "usage: $0 run|test|shot|package|web" >&2; exit 2 ;;
 esac
 
+# The tests read and write numbers under a comma-decimal locale.
+comma_locale() {
+  [ "${1:-run}" = test ] || return 0
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+  echo "Generating the de_DE.UTF-8 locale"
+  "${sudo[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+}
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 missing=()
 for pkg in "${wanted[@]}"; do
   # npm may come with another build of Node.js, which Debian's npm would clash with.
   [ "$pkg" = npm ] && command -v npm > /dev/null && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  comma_locale "${1:-run}"
+  exit 0
+fi
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+comma_locale "${1:-run}"

@@ -24,7 +24,8 @@ using testing_support::Utf8;
 calc::WidmarkInputs Read(const FakeToolkit& toolkit) {
   calc::WidmarkInputs in;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
-    in.*calc::kFieldOfBox[i] = *calc::ReadNumber(toolkit.texts.at("Text" + std::to_string(i + 1)));
+    in.*calc::kFieldOfBox[i] =
+        calc::ReadNumber(toolkit.texts.at("Text" + std::to_string(i + 1))).value;
   return in;
 }
 
@@ -94,9 +95,9 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
     bool readable = true;
     for (std::size_t i = 0; i < calc::kInputBoxes && readable; ++i) {
       std::getline(fields, field, '\t');
-      const auto value = calc::ReadNumber(field);
-      readable = value.has_value();
-      if (readable) in.*calc::kFieldOfBox[i] = *value;
+      const calc::NumberReading reading = calc::ReadNumber(field);
+      readable = static_cast<bool>(reading);
+      in.*calc::kFieldOfBox[i] = reading.value;
     }
     if (!readable) continue;
     for (const calc::ScenarioAnalysis& a : Analyse(in)) {
@@ -104,7 +105,9 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
            {std::pair{a.minutesToLimit, calc::kLegalLimit}, std::pair{a.minutesToZero, 0.0}}) {
         if (!minutes) continue;
         EXPECT_LE(FigureAt(a.inputs, *minutes), ceiling) << line;
-        if (*minutes > 0) EXPECT_GT(FigureAt(a.inputs, *minutes - 1), ceiling) << line;
+        if (*minutes > 0) {
+          EXPECT_GT(FigureAt(a.inputs, *minutes - 1), ceiling) << line;
+        }
         ++checked;
       }
     }

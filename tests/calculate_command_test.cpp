@@ -54,6 +54,11 @@ std::u16string TooLarge(const std::u16string& boxes) {
          boxes;
 }
 
+std::u16string Unreadable(const std::u16string& boxAndText) {
+  return u" " + boxAndText +
+         u"は数値として読み取れません。\r\n\r\n数字で入力して下さい。例：1000、２．５";
+}
+
 struct Flow {
   const char* name;
   std::map<std::string, std::u16string> typed;  // box texts changed before the click
@@ -102,12 +107,38 @@ const std::vector<Flow> kFlows = {
      u" 飲酒量を入力してください",
      u"9.9",
      u"9.9"},
-    {"AmountsLettersOnly",
-     {{"Text1", u"abc"}, {"Text2", u"ビール"}, {"Text9", u"x1"}},
-     u"注意",
-     u" 飲酒量を入力してください",
+    {"LettersAreNotZero",  // reported before the missing amount, not read as 0
+     {{"Text1", u"0"}, {"Text2", u""}, {"Text9", u"x1"}},
+     u"計算できません",
+     Unreadable(u"「ワインその他のアルコール類」の「x1」"),
      u"9.9",
      u"9.9"},
+    {"ThousandsSeparator",
+     {{"Text2", u"1,000"}, {"Text3", u"abc"}},
+     u"計算できません",
+     Unreadable(u"「飲酒ビールの量（単位はＣＣ）」の「1,000」"),
+     u"9.9",
+     u"9.9"},
+    {"LongTextCutAtTwentyCharacters",  // a pair is one character; tab and line feed show as blanks
+     {{"Text3", u"\U0001F37A\t" + std::u16string(18, u'x') + u"\n5"}},
+     u"計算できません",
+     Unreadable(u"「あなたの体重は（単位はＫｇ）」の「\U0001F37A " + std::u16string(18, u'x') +
+                u"…」"),
+     u"9.9",
+     u"9.9"},
+    {"BeyondRangeBeforeUnreadable",
+     {{"Text1", u"1e999"}, {"Text2", u"1e999,5"}},
+     u"計算できません",
+     u"「飲酒日本酒の量（単位はＣＣ）」の数値が大きすぎて",
+     u"9.9",
+     u"9.9",
+     true},
+    {"FullWidthAsTyped",  // an input method's digits give the figure of "300" and "1"
+     {{"Text2", u"３００"}, {"Text4", u"\u3000１．０"}},
+     u"有罪です",
+     kPunishablePrompt,
+     u"0.2524862592",
+     u"0.2524862592"},
     {"OtherDrinksOnly",
      {{"Text1", u"0"}, {"Text2", u"0"}, {"Text9", u"500"}, {"Text12", u"12"}},
      u"有罪です",

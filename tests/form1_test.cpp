@@ -61,7 +61,13 @@ class Form1Test : public QObject {
     box->setText(QStringLiteral("0"));
   }
 
-  void focusStartsOnText1() { QCOMPARE(m_form->focusWidget(), m_form->Box("Text1")); }
+  void focusStartsOnText1() {
+    QCOMPARE(m_form->focusWidget(), m_form->Box("Text1"));
+    // Typing replaces the default: 360 must not become 200360.
+    QTest::keyClicks(m_form->Box("Text1"), QStringLiteral("360"));
+    QCOMPARE(m_form->Box("Text1")->text(), QStringLiteral("360"));
+    m_form->Box("Text1")->setText(QStringLiteral("200"));
+  }
 
   void tabVisitsBoxesAndButtonsInDesignOrder() {
     const QStringList expected = {"Text2",     "Text3",    "Text4",    "Text5",    "Text6",

@@ -17,6 +17,7 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
 using testing_support::SeenBox;
 using testing_support::WhenBoxOpens;
 
@@ -105,14 +106,47 @@ class MessageBoxTest : public QObject {
     QCOMPARE(m_form->Label("Label24")->Caption(), QStringLiteral("0.2524862592"));
   }
 
-  void faultReportLeavesTheFigureAlone() {
-    m_form->Box("Text6")->setText(QStringLiteral("0"));
+  // Text as a user enters it: keys, or an input method's committed string.
+  void typedTextIsReadAsMeant_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("inputMethod");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("label24");
+    QTest::newRow("full-width 200 is 200")
+        << "Text2" << u"２００"_s << true << u"有罪です"_s << "0.2160989056";
+    QTest::newRow("1,000 is no number")
+        << "Text2"
+        << "1,000" << false << u"計算できません"_s << "0.2524862592";
+    QTest::newRow("a zero factor is a fault")
+        << "Text6"
+        << "0" << false << u"計算できません"_s << "0.2524862592";
+  }
+
+  void typedTextIsReadAsMeant() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, inputMethod);
+    QFETCH(QString, title);
+    QFETCH(QString, label24);
+    QLineEdit* edit = m_form->Box(box.toStdString());
+    edit->setFocus();
+    edit->selectAll();
+    if (inputMethod) {
+      QInputMethodEvent commit;
+      commit.setCommitString(typed);
+      QApplication::sendEvent(edit, &commit);
+    } else {
+      QTest::keyClicks(edit, typed);
+    }
+    QCOMPARE(edit->text(), typed);
     SeenBox seen;
-    WhenBoxOpens(seen, *m_form, [](QMessageBox* box) { PressKey(box, Qt::Key_Return); });
+    WhenBoxOpens(seen, *m_form, [](QMessageBox* shown) { PressKey(shown, Qt::Key_Return); });
     QTest::mouseClick(m_form->Button("Command1"), Qt::LeftButton);
-    QCOMPARE(seen.title, QStringLiteral(u"計算できません"));
-    QCOMPARE(m_form->Label("Label24")->Caption(), QStringLiteral("0.2524862592"));
-    m_form->Box("Text6")->setText(QStringLiteral("0.78"));
+    QCOMPARE(seen.title, title);
+    QCOMPARE(m_form->Label("Label24")->Caption(), label24);
+    m_form->Label("Label24")->SetCaption(QStringLiteral("0.2524862592"));
+    ClearAndRestoreDefaults();
   }
 
   void clearButtonPressedAsAUserWould_data() {

@@ -43,9 +43,12 @@ std::variant<calc::WidmarkInputs, std::string> Read(std::string_view line) {
     std::size_t tab = line.find('\t', start);
     if (tab == std::string_view::npos) tab = line.size();
     if (box == calc::kInputBoxes) return "error\tmore than 13 fields";
-    const auto value = calc::ReadNumber(line.substr(start, tab - start));
-    if (!value) return "error\tText" + std::to_string(box + 1) + " beyond range";
-    inputs.*calc::kFieldOfBox[box] = *value;
+    const calc::NumberReading reading = calc::ReadNumber(line.substr(start, tab - start));
+    if (!reading) {
+      return "error\tText" + std::to_string(box + 1) +
+             (reading.fault == calc::ReadFault::BeyondRange ? " beyond range" : " cannot be read");
+    }
+    inputs.*calc::kFieldOfBox[box] = reading.value;
     start = tab + 1;
   }
   if (box != calc::kInputBoxes) return "error\t" + std::to_string(box) + " fields, 13 expected";

@@ -261,15 +261,17 @@ std::u16string DetailPanelHtml(const calc::WidmarkInputs& entered) {
 void ShowDetailPanel() {
   calc::WidmarkInputs in;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
-    const std::optional<double> value = calc::ReadNumber(BoxText(calc::kInputBoxTable[i].name));
-    if (!value) {
+    const calc::NumberReading reading = calc::ReadNumber(BoxText(calc::kInputBoxTable[i].name));
+    if (!reading) {
       const std::u16string html = u"<h2 id=\"detail-title\">計算の詳細</h2><p>「" +
                                   std::u16string(calc::kInputBoxTable[i].caption) +
-                                  u"」の数値が大きすぎて読み取れません。</p>";
+                                  (reading.fault == calc::ReadFault::BeyondRange
+                                       ? u"」の数値が大きすぎて読み取れません。</p>"
+                                       : u"」の入力を数値として読み取れません。</p>");
       ShowPanel(html.data(), static_cast<int>(html.size() * sizeof(char16_t)));
       return;
     }
-    in.*calc::kFieldOfBox[i] = *value;
+    in.*calc::kFieldOfBox[i] = reading.value;
   }
   const std::u16string html = DetailPanelHtml(in);
   ShowPanel(html.data(), static_cast<int>(html.size() * sizeof(char16_t)));

@@ -150,6 +150,11 @@ const page = {
     }
   },
 
+  focusControl(element) {
+    element.focus();
+    if (element.tagName === "INPUT") element.select();
+  },
+
   start() {
     this.canvas.font = FontOf(kUnitsPerEm, false, false);
     Module._StartCalculator();
@@ -159,19 +164,17 @@ const page = {
       const button = event.target.closest("#Form1 > button");
       if (button) this.run(button.id);
     });
-    // Tab goes round the window's controls, as in the desktop window.
+    // Tab goes round the window's controls, as in the desktop window, and a
+    // box reached by Tab has its text selected, so typing replaces it.
     form.addEventListener("keydown", (event) => {
-      if (event.key !== "Tab") return;
+      if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey) return;
       const order = this.tabOrder;
       const at = order.indexOf(document.activeElement);
-      const next = event.shiftKey ? (at <= 0 ? order.length - 1 : -1)
-                                  : (at === order.length - 1 ? 0 : -1);
-      if (next >= 0) {
-        event.preventDefault();
-        order[next].focus();
-      }
+      if (at < 0) return;
+      event.preventDefault();
+      this.focusControl(order[(at + (event.shiftKey ? order.length - 1 : 1)) % order.length]);
     });
-    document.getElementById("Text1").focus();
+    this.focusControl(document.getElementById("Text1"));
     document.body.dataset.ready = "true";
   },
 };

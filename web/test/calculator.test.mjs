@@ -100,6 +100,9 @@ test("starts as the window does", async () => {
   assert.equal(await page.getAttribute("#Text1", "aria-label"), "飲酒日本酒の量（単位はＣＣ）");
   assert.equal(await page.getAttribute("#Text8", "aria-description"), "分");
   assert.equal(await page.getAttribute("#Label24", "aria-live"), "polite");
+  // Typing at once replaces the default: 360, not 200360.
+  await page.keyboard.type("360");
+  assert.equal((await Values(page))[0], "360");
   assert.deepEqual(page.errors, []);
 });
 
@@ -123,7 +126,7 @@ const kCalculations = [
   {name: "below zero keeps the old figure while the box is open", before: true,
    typed: {Text4: "10"}, title: "計算結果",
    prompt: " 計算した結果、アルコール保有量は\u3000０\u3000です", during: "0.2524862592", after: "0"},
-  {name: "no drink", typed: {Text1: "0", Text2: "abc", Text9: ""}, title: "注意",
+  {name: "no drink", typed: {Text1: "0", Text2: " ", Text9: ""}, title: "注意",
    prompt: " 飲酒量を入力してください", during: "0", after: "0"},
   {name: "no time", typed: {Text4: "0", Text8: ""}, title: "注意",
    prompt: " 飲酒開始後の経過時間を入力してください", during: "0", after: "0"},
@@ -133,9 +136,12 @@ const kCalculations = [
    prompt: " 「アルコール体内分布係数」と「あなたの体重は（単位はＫｇ）」の積が０（または０に近す" +
            "ぎる値）のため、計算できません。\n\n入力した数値を確かめて下さい。",
    during: "0", after: "0"},
-  {name: "full-width digits read as nothing, pasted line feeds vanish",
-   typed: {Text1: "１２", Text2: "0", Text9: "0"}, title: "注意",
-   prompt: " 飲酒量を入力してください", during: "0", after: "0"},
+  {name: "full-width digits read as an input method types them", typed: {Text2: "３００"},
+   title: "有罪です", prompt: kPunishable, during: "0.2524862592", after: "0.2524862592"},
+  {name: "1,000 is not read as 1", typed: {Text2: "1,000"}, title: "計算できません",
+   prompt: " 「飲酒ビールの量（単位はＣＣ）」の「1,000」は数値として読み取れません。\n\n" +
+           "数字で入力して下さい。例：1000、２．５",
+   during: "0", after: "0"},
 ];
 
 for (const c of kCalculations) {
@@ -236,14 +242,20 @@ test("Tab goes round the boxes and buttons in the design's order", async () => {
                     "Text8", "Text9", "Text10", "Text11", "Text12", "Command3", "Command4",
                     "Command5", "Command7", "Command8", "Command9", "Command10", "Command11",
                     "Text13", "Text1"];
+  // The focused control, and for a box whether its whole text is selected.
+  const focused = () => page.evaluate(() => {
+    const e = document.activeElement;
+    return e.tagName !== "INPUT" || e.selectionStart === 0 && e.selectionEnd === e.value.length
+        ? e.id : `${e.id} unselected`;
+  });
   const visited = [];
   for (let i = 0; i < expected.length; ++i) {
     await page.keyboard.press("Tab");
-    visited.push(await page.evaluate(() => document.activeElement.id));
+    visited.push(await focused());
   }
   assert.deepEqual(visited, expected);
   await page.keyboard.press("Shift+Tab");
-  assert.equal(await page.evaluate(() => document.activeElement.id), "Text13");
+  assert.equal(await focused(), "Text13");
 });
 
 test("after a box the focus is back on the button, and the window took no input", async () => {
