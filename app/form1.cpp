@@ -1,10 +1,12 @@
 #include "app/form1.h"
 
+#include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QPixmap>
 #include <algorithm>
 #include <limits>
-#include <ranges>
 
 #include "app/accessibility.h"
 #include "app/application.h"
@@ -21,6 +23,17 @@ QColor Colour(std::int32_t rgb) {
 
 QString FromDesign(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+// The same images the desktop entry shows, read as the PNGs they are: no
+// probing of other image formats' plugins.
+QIcon WindowIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    QImageReader reader(QStringLiteral(":/widmark-%1.png").arg(size), "png");
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
+  return icon;
 }
 
 QWidget* CreateControl(const form::ControlDesign& row, QWidget* parent) {
@@ -58,10 +71,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   InstallAccessibility();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(FromDesign(form::kForm1Caption));
-  QIcon icon;  // the same images the desktop shows
-  for (int size : {16, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/widmark-%1.png").arg(size), QSize(size, size));
-  setWindowIcon(icon);
   setFixedSize(form::TwipsToPixels(form::kForm1ClientWidth), form::TwipsToPixels(form::kForm1ClientHeight));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Colour(form::kForm1BackColour));
@@ -69,7 +78,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(true);
 
   // The table lists front to back; creating back to front stacks them so.
-  for (const form::ControlDesign& row : std::views::reverse(form::kForm1Controls)) {
+  // (Reverse iterators, not std::views::reverse, which clang 14 cannot
+  // compile against libstdc++ 12; the sanitizer build uses clang.)
+  for (auto it = form::kForm1Controls.rbegin(); it != form::kForm1Controls.rend(); ++it) {
+    const form::ControlDesign& row = *it;
     QWidget* control = CreateControl(row, this);
     control->setObjectName(QString::fromLatin1(row.name.data(), row.name.size()));
     control->setGeometry(form::TwipsToPixels(row.left), form::TwipsToPixels(row.top), form::TwipsToPixels(row.width),
@@ -81,13 +93,27 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   std::vector<const form::ControlDesign*> focusable;
   for (const form::ControlDesign& row : form::kForm1Controls)
     if (row.kind != form::ControlKind::Label) focusable.push_back(&row);
-  std::ranges::sort(focusable, {}, &form::ControlDesign::tabIndex);
+  std::sort(focusable.begin(), focusable.end(),
+            [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
   for (const form::ControlDesign* row : focusable) m_tabOrder.push_back(m_controls.at(row->name));
   for (std::size_t i = 1; i < m_tabOrder.size(); ++i) setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+  qApp->installEventFilter(this);  // until the first paint, for the icon
   m_tabOrder.front()->setFocus();
   // Typing then replaces the default: 360 typed at once is 360, not 200360.
   if (auto* first = qobject_cast<QLineEdit*>(m_tabOrder.front())) first->selectAll();
   DescribeInputBoxes(*this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  // The icon is not part of the first frame: it is decoded once the window
+  // has painted (the window and its controls paint in one pass), not before.
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::Paint && widget != nullptr && widget->window() == this) {
+    qApp->removeEventFilter(this);
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(WindowIcon()); }, Qt::QueuedConnection);
+  }
+  return false;
 }
 
 QWidget* Form1::Control(std::string_view name) const {

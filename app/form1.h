@@ -31,6 +31,9 @@ class Form1 : public QWidget {
   // The boxes and buttons in Tab order.
   const std::vector<QWidget*>& TabOrder() const { return m_tabOrder; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   std::unordered_map<std::string_view, QWidget*> m_controls;
   std::vector<QWidget*> m_tabOrder;

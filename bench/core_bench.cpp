@@ -4,6 +4,8 @@
 #include <string>
 
 #include "calc/analysis.h"
+#include "calc/back_calculation.h"
+#include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
@@ -54,7 +56,22 @@ void AnalyseDefaults(benchmark::State& state) {
     benchmark::DoNotOptimize(calc::Analyse(in));
   }
 }
-BENCHMARK(AnalyseDefaults);
+BENCHMARK(AnalyseDefaults)->Unit(benchmark::kMicrosecond);
+
+// Everything an official figure is checked with, for one input line: the
+// four scenarios, their twelve amounts at the limit and the back-calculation.
+void WholeAnalysis(benchmark::State& state) {
+  const calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
+  for (auto _ : state) {
+    const calc::Analyses analyses = calc::Analyse(in);
+    for (const calc::ScenarioAnalysis& a : analyses)
+      for (calc::Drink drink : calc::kDrinks)
+        benchmark::DoNotOptimize(calc::AmountAtLimit(a.inputs, drink));
+    benchmark::DoNotOptimize(analyses);
+    benchmark::DoNotOptimize(calc::BackCalculate(in, {0.1, 1, 30}));
+  }
+}
+BENCHMARK(WholeAnalysis)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

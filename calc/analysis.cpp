@@ -7,11 +7,28 @@ struct MethodParameters {
   double distributionFactor;
   double eliminationRate;
   double breathRatio;
+  std::optional<double> ethanolGravity;  // none: as entered
 };
 
 // The ends of the ranges the window's notes give (Label16, Label17, Label50).
-constexpr MethodParameters kCautious{0.6, 0.11, 1900};
-constexpr MethodParameters kMostFavourable{0.96, 0.19, 2300};
+constexpr MethodParameters kCautious{0.6, 0.11, 1900, std::nullopt};
+constexpr MethodParameters kMostFavourable{0.96, 0.19, 2300, std::nullopt};
+// The court decision's method (Command7's box); 0.3 mg per mL of blood
+// against 0.15 mg per litre of breath makes the ratio 2000.
+constexpr MethodParameters kCourt{0.96, 0.19, 2000, 0.7947};
+
+const MethodParameters& ParametersOf(Scenario scenario) {
+  switch (scenario) {
+    case Scenario::Cautious:
+      return kCautious;
+    case Scenario::MostFavourable:
+      return kMostFavourable;
+    case Scenario::Court:
+    case Scenario::Entered:
+      break;
+  }
+  return kCourt;
+}
 
 // The figure at m minutes from the start of drinking, or nullopt on a fault.
 std::optional<double> FigureAt(WidmarkInputs in, std::int64_t minutes) {
@@ -27,10 +44,11 @@ std::optional<double> FigureAt(WidmarkInputs in, std::int64_t minutes) {
 WidmarkInputs ScenarioInputs(const WidmarkInputs& entered, Scenario scenario) {
   WidmarkInputs in = entered;
   if (scenario == Scenario::Entered) return in;
-  const MethodParameters& p = scenario == Scenario::Cautious ? kCautious : kMostFavourable;
+  const MethodParameters& p = ParametersOf(scenario);
   in.DistributionFactor = p.distributionFactor;
   in.EliminationRate = p.eliminationRate;
   in.BreathRatio = p.breathRatio;
+  if (p.ethanolGravity) in.EthanolGravity = *p.ethanolGravity;
   return in;
 }
 
@@ -54,8 +72,8 @@ std::optional<std::int64_t> MinutesUntil(const WidmarkInputs& in, double ceiling
   return atOrBelow;
 }
 
-std::array<ScenarioAnalysis, 3> Analyse(const WidmarkInputs& entered) {
-  std::array<ScenarioAnalysis, 3> analyses{};
+Analyses Analyse(const WidmarkInputs& entered) {
+  Analyses analyses{};
   for (std::size_t i = 0; i < kScenarios.size(); ++i) {
     ScenarioAnalysis& a = analyses[i];
     a.scenario = kScenarios[i];
@@ -76,6 +94,8 @@ std::string_view ScenarioName(Scenario scenario) {
       return "Cautious";
     case Scenario::MostFavourable:
       return "MostFavourable";
+    case Scenario::Court:
+      return "Court";
   }
   return "?";
 }

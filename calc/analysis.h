@@ -1,9 +1,11 @@
 #pragma once
 // The calculator's two uses worked out for one set of inputs: the figure as
 // entered, the cautious figure for the morning after (r 0.6, elimination
-// 0.11, ratio 1900) and the figure most favourable to the person tested, as
+// 0.11, ratio 1900), the figure most favourable to the person tested, as
 // the court requires of an official calculation (r 0.96, elimination 0.19,
-// ratio 2300); for each, its verdict, the working of the single pass that
+// ratio 2300), and the figure under the court decision's own conditions
+// (r 0.96, elimination 0.19, gravity 0.7947, and the ratio 2000 that the
+// limit itself implies); for each, its verdict, the working of the single pass that
 // gives it, and the least whole minutes from the start of drinking after
 // which the figure is at most the limit, and at most zero. Standard library
 // only; no state.
@@ -17,9 +19,9 @@
 
 namespace calc {
 
-enum class Scenario { Entered, Cautious, MostFavourable };
-inline constexpr std::array<Scenario, 3> kScenarios = {Scenario::Entered, Scenario::Cautious,
-                                                       Scenario::MostFavourable};
+enum class Scenario { Entered, Cautious, MostFavourable, Court };
+inline constexpr std::array<Scenario, 4> kScenarios = {Scenario::Entered, Scenario::Cautious,
+                                                       Scenario::MostFavourable, Scenario::Court};
 
 // The inputs with the scenario's method parameters put in.
 WidmarkInputs ScenarioInputs(const WidmarkInputs& entered, Scenario scenario);
@@ -41,7 +43,8 @@ struct ScenarioAnalysis {
   std::optional<std::int64_t> minutesToZero;
 };
 
-std::array<ScenarioAnalysis, 3> Analyse(const WidmarkInputs& entered);
+using Analyses = std::array<ScenarioAnalysis, kScenarios.size()>;
+Analyses Analyse(const WidmarkInputs& entered);
 
 std::string_view ScenarioName(Scenario scenario);
 

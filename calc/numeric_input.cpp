@@ -83,9 +83,14 @@ class Cursor {
         const bool threeBytes = (lead & 0xF0) == 0xE0 && m_at + 2 < m_text.size() &&
                                 (byte(m_at + 1) & 0xC0) == 0x80 && (byte(m_at + 2) & 0xC0) == 0x80;
         if (threeBytes) {
-          m_char = Meaning((char32_t(lead & 0x0F) << 12) | (char32_t(byte(m_at + 1) & 0x3F) << 6) |
-                           char32_t(byte(m_at + 2) & 0x3F));
-          m_width = 3;
+          const char32_t c = (char32_t(lead & 0x0F) << 12) |
+                             (char32_t(byte(m_at + 1) & 0x3F) << 6) |
+                             char32_t(byte(m_at + 2) & 0x3F);
+          // An overlong form ("0" in three bytes) is malformed, never a digit.
+          if (c >= 0x800) {
+            m_char = Meaning(c);
+            m_width = 3;
+          }
         }
         return;
       }

@@ -3,65 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/checked.h"
+
 namespace calc {
 namespace {
 
-// Does each operation in plain IEEE double (or single) precision and keeps
-// the first exception that ends the computation. The exceptions are derived
-// from the operands, so the result does not depend on the floating-point
-// environment or on how a compiler treats <cfenv>.
-class Checked {
- public:
-  double Add(double a, double b) { return Note(a + b, a, b); }
-  double Sub(double a, double b) { return Note(a - b, a, b); }
-  double Mul(double a, double b) { return Note(a * b, a, b); }
-
-  double Div(double a, double b) {
-    const double r = a / b;
-    if (std::isfinite(a) && a != 0 && b == 0) {
-      Raise(FaultKind::DivisionByZero);
-      return r;
-    }
-    return Note(r, a, b);
-  }
-
-  float ToSingle(double a) {
-    const float r = static_cast<float>(a);
-    if (std::isinf(r) && std::isfinite(a)) Raise(FaultKind::Overflow);
-    return r;
-  }
-
-  // Ends a step: a fault so far, or a value that is not finite (which only
-  // inputs outside the input rule's reach can bring in), fails it.
-  std::optional<Fault> EndStep(Step step, double value) {
-    if (!m_first && !std::isfinite(value))
-      Raise(std::isnan(value) ? FaultKind::InvalidOperation : FaultKind::Overflow);
-    if (m_first) return Fault{step, *m_first};
-    return std::nullopt;
-  }
-
- private:
-  // NaN out of non-NaN operands is an invalid operation (0*inf, inf-inf,
-  // 0/0, inf/inf); infinity out of finite operands is an overflow.
-  double Note(double r, double a, double b) {
-    if (std::isnan(r) && !std::isnan(a) && !std::isnan(b))
-      Raise(FaultKind::InvalidOperation);
-    else if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
-      Raise(FaultKind::Overflow);
-    return r;
-  }
-
-  void Raise(FaultKind kind) {
-    if (!m_first) m_first = kind;
-  }
-
-  std::optional<FaultKind> m_first;
-};
-
 constexpr double kPercent = 100;
-constexpr double kMinutesPerHour = 60;
-constexpr double kTenPlaces = 1e10;
-constexpr double kMilligramsPerGram = 1000;
 
 BreathAlcoholResult Failed(Fault fault) {
   return {0, fault};
@@ -87,17 +34,11 @@ inline BreathAlcoholResult Compute(const WidmarkInputs& in, Working& w) {
   w.DistributionMass = op.Mul(in.DistributionFactor, in.BodyWeight);
   if (auto f = op.EndStep(Step::DistributionMass, w.DistributionMass)) return Failed(*f);
 
-  // Minutes become hours rounded to ten decimal places, but only when given:
-  // zero minutes leave the hours exactly as typed.
-  double elapsedTime = in.ElapsedHours;
-  if (in.ElapsedMinutes != 0) {
-    double scaled = op.Div(op.Mul(in.ElapsedMinutes, kTenPlaces), kMinutesPerHour);
-    if (auto f = op.EndStep(Step::MinutesScaled, scaled)) return Failed(*f);
-    scaled = std::nearbyint(scaled);  // ties to even in the default mode
-    elapsedTime = op.Add(op.Div(scaled, kTenPlaces), in.ElapsedHours);
-  }
+  const Elapsed elapsed = ElapsedTime(op, in.ElapsedHours, in.ElapsedMinutes);
+  if (elapsed.fault && elapsed.fault->step == Step::MinutesScaled) return Failed(*elapsed.fault);
+  const double elapsedTime = elapsed.hours;
   w.ElapsedTime = elapsedTime;
-  if (auto f = op.EndStep(Step::ElapsedTime, elapsedTime)) return Failed(*f);
+  if (elapsed.fault) return Failed(*elapsed.fault);
 
   // The concentration keeps only single precision before it is made whole.
   const double q = op.Mul(op.Div(w.EthanolMass, w.DistributionMass), kTenPlaces);

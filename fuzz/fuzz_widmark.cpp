@@ -47,6 +47,12 @@ std::u16string Widen(std::string_view bytes) {
     }
     char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
     for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (byte(i + k) & 0x3F);
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};  // shorter forms are overlong
+    if (c < kLeast[length] || c > 0x10FFFF) {
+      wide += u'\uFFFD';
+      ++i;
+      continue;
+    }
     if (c >= 0x10000) {
       wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
       wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));

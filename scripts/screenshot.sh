@@ -3,22 +3,23 @@
 # window sits at the top left). With no arguments: docs/window.png. With
 # button names (Command1 ... Command11): a shot after clicking each in turn,
 # shots/<button>-<n>.png for each box it opens, answered with Enter.
+# WIDMARK_BINARY=<program> photographs another build of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh shot
-cmake -S . -B build-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DWIDMARK_TESTS=OFF \
-  -DWIDMARK_BENCH=OFF -Wno-dev > /dev/null
-cmake --build build-app --target widmark > /dev/null
+if [ -z "${WIDMARK_SHOT_INSIDE:-}" ]; then
+  scripts/deps.sh shot
+  cmake -S . -B build-app -G Ninja -DCMAKE_BUILD_TYPE=Release -DWIDMARK_TESTS=OFF \
+    -DWIDMARK_BENCH=OFF -Wno-dev > /dev/null
+  cmake --build build-app --target widmark > /dev/null
+  exec env WIDMARK_SHOT_INSIDE=1 tests/with_xvfb.sh scripts/screenshot.sh "$@"
+fi
 
-display=:97
-Xvfb $display -screen 0 1024x900x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $xvfb 2> /dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display
-build-app/app/widmark > /dev/null 2>&1 &
+app=
+trap '[ -z "$app" ] || { kill "$app" 2> /dev/null; wait "$app" 2> /dev/null; } || true' EXIT
+"${WIDMARK_BINARY:-build-app/app/widmark}" > /dev/null 2>&1 &
 app=$!
-sleep 2
+timeout 30 xdotool search --sync --onlyvisible --name "^Widmark法算定計算$" > /dev/null
+sleep 1
 
 # Button centres in pixels, from the design table (twips / 15).
 declare -A centre=(

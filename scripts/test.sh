@@ -4,7 +4,9 @@
 #   build-v3/     core tests with -O3 -march=x86-64-v3 (FMA available)
 #   build-clang/  core tests built with clang, decimals through the C library
 #                 (as in the WebAssembly build)
-#   build-san/    core tests under AddressSanitizer + UndefinedBehaviorSanitizer
+#   build-san/    everything but the benchmarks under AddressSanitizer +
+#                 UndefinedBehaviorSanitizer: the core, and the window's widget,
+#                 dialog, accessibility and print tests (Qt not instrumented)
 #   build-fuzz/   the libFuzzer target, run briefly over its corpus
 #   build-package/  the Debian package, checked, installed, started, removed
 #   build-web/    the page (Emscripten): the golden table and the fuzz corpus
@@ -41,7 +43,7 @@ core=(-DWIDMARK_GUI=OFF -DWIDMARK_BENCH=OFF)
 variant build-v3 "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS="-O3 -march=x86-64-v3"
 variant build-clang "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
   -DWIDMARK_C_CONVERSIONS=ON
-variant build-san "${core[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+variant build-san -DWIDMARK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 
 echo "=== build-fuzz"

@@ -7,7 +7,9 @@
 #include <sstream>
 #include <string>
 
+#include "calc/back_calculation.h"
 #include "calc/calculate_command.h"
+#include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "tests/fake_toolkit.h"
@@ -46,6 +48,8 @@ TEST_P(ScenarioFigures, AreTheWindowsFigures) {
       {Scenario::Entered, {}},
       {Scenario::Cautious, {{"Text6", u"0.6"}, {"Text7", u"0.11"}, {"Text13", u"1900"}}},
       {Scenario::MostFavourable, {{"Text6", u"0.96"}, {"Text7", u"0.19"}, {"Text13", u"2300"}}},
+      {Scenario::Court,
+       {{"Text6", u"0.96"}, {"Text7", u"0.19"}, {"Text13", u"2000"}, {"Text5", u"0.7947"}}},
   };
   for (const calc::ScenarioAnalysis& a : analyses) {
     FakeToolkit window = entered;
@@ -87,7 +91,7 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
   std::ifstream table(WIDMARK_GOLDEN_TABLE);
   ASSERT_TRUE(table);
   std::string line;
-  int checked = 0;
+  int checked = 0, amounts = 0;
   while (std::getline(table, line)) {
     std::istringstream fields(line);
     calc::WidmarkInputs in;
@@ -101,6 +105,17 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
     }
     if (!readable) continue;
     for (const calc::ScenarioAnalysis& a : Analyse(in)) {
+      // The most of each drink: at most the limit, and one cc more is over it.
+      for (calc::Drink drink : calc::kDrinks) {
+        const calc::LimitAmount amount = calc::AmountAtLimit(a.inputs, drink);
+        if (!amount.cc) continue;
+        calc::WidmarkInputs with = a.inputs;
+        with.*calc::AmountOf(drink) = static_cast<double>(*amount.cc);
+        EXPECT_LE(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
+        with.*calc::AmountOf(drink) = static_cast<double>(*amount.cc + 1);
+        EXPECT_GT(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
+        ++amounts;
+      }
       for (const auto& [minutes, ceiling] :
            {std::pair{a.minutesToLimit, calc::kLegalLimit}, std::pair{a.minutesToZero, 0.0}}) {
         if (!minutes) continue;
@@ -113,6 +128,7 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
     }
   }
   EXPECT_GT(checked, 500);
+  EXPECT_GT(amounts, 1000);
 }
 
 struct NoAnswerCase {
@@ -152,6 +168,56 @@ TEST(Analysis, AFailingScenarioHasItsFaultAndNoMinutes) {
   EXPECT_EQ(analyses[0].result.fault->step, calc::Step::ScaledConcentration);
   EXPECT_FALSE(analyses[0].minutesToLimit || analyses[0].minutesToZero);
   EXPECT_TRUE(analyses[1].result && analyses[2].result);
+}
+
+struct AmountCase {
+  const char* name;
+  std::map<std::string, std::u16string> typed;
+  calc::NoAmount why;  // for beer, as entered
+};
+
+class NoBeerAmount : public testing::TestWithParam<AmountCase> {};
+
+TEST_P(NoBeerAmount, SaysWhy) {
+  FakeToolkit window;
+  for (const auto& [box, text] : GetParam().typed) window.texts[box] = text;
+  const calc::LimitAmount amount = calc::AmountAtLimit(Read(window), calc::Drink::Beer);
+  EXPECT_FALSE(amount.cc);
+  EXPECT_EQ(amount.why, GetParam().why);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Analysis, NoBeerAmount,
+    testing::Values(AmountCase{"NoStrength", {{"Text11", u"0"}}, calc::NoAmount::NoStrength},
+                    AmountCase{"OverWithoutBeer", {{"Text1", u"400"}}, calc::NoAmount::OverWithout},
+                    AmountCase{
+                        "BeyondTheSearch", {{"Text3", u"1e9"}}, calc::NoAmount::BeyondSearch},
+                    AmountCase{"FaultAtTheFarEnd", {{"Text5", u"1e303"}}, calc::NoAmount::Fault},
+                    AmountCase{"FaultWithout", {{"Text6", u"0"}}, calc::NoAmount::Fault}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Back from a test 1 h 30 min after driving, measured 0.1: each condition's
+// parameters, the added amount as ((rate x hours) x 1000) / ratio, and a
+// ratio of 0 failing only the condition that uses it.
+TEST(Analysis, BackFromALaterTest) {
+  FakeToolkit window;
+  window.texts["Text13"] = u"0";
+  const calc::BackAnalysis a = calc::BackCalculate(Read(window), {0.1, 1, 30});
+  EXPECT_FALSE(a.figures[0].atDriving);
+  const std::pair<double, double> kParameters[] = {{0.11, 2300}, {0.19, 1900}};
+  for (int i = 0; i < 2; ++i) {
+    const calc::BackFigure& f = a.figures[i + 1];
+    const auto [rate, ratio] = kParameters[i];
+    EXPECT_EQ(f.eliminationRate, rate);
+    EXPECT_EQ(f.breathRatio, ratio);
+    ASSERT_TRUE(f.atDriving);
+    EXPECT_EQ(f.atDriving.figure, 0.1 + ((rate * 1.5) * 1000) / ratio);
+  }
+  // The window's ratio of 0 fails the entered forward figure at the test; the
+  // three scenarios that replace the ratio still bound the measured figure.
+  EXPECT_FALSE(a.forwardAtTest[0]);
+  EXPECT_TRUE(a.forwardAtTest[1] && a.forwardAtTest[2] && a.forwardAtTest[3]);
+  EXPECT_EQ(a.crossCheck, calc::CrossCheck::Within);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ struct SeenBox {
 
 inline void WhenBoxOpens(SeenBox& seen, const app::Form1& form,
                          std::function<void(QMessageBox*)> act) {
-  auto* timer = new QTimer;
+  auto* timer = new QTimer(QCoreApplication::instance());  // freed with the application if no box opens
   QObject::connect(timer, &QTimer::timeout, [timer, &seen, &form, act] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;

@@ -297,7 +297,8 @@ TEST(Calculate, EveryFaultPromptNamesItsBoxes) {
            u"コール濃度（度）」")},
       {{{"Text3", u"1e300"}, {"Text6", u"1e10"}},  // distribution mass
        TooLarge(u"「アルコール体内分布係数」「あなたの体重は（単位はＫｇ）」")},
-      {{{"Text8", u"1e300"}}, TooLarge(kTimes)},   // minutes
+      {{{"Text8", u"1e300"}}, TooLarge(kTimes)},                                        // minutes
+      {{{"Text4", u"1.7976931348623157e308"}, {"Text8", u"1e297"}}, TooLarge(kTimes)},  // time
       {{{"Text7", u"1e300"}, {"Text4", u"1e10"}},  // eliminated
        TooLarge(u"「体内アルコール減少率」" + kTimes)},
       {{{"Text7", u"-1e306"}}, TooLarge(u"「体内アルコール減少率」" + kTimes)},  // milligrams

@@ -3,7 +3,7 @@
 # the window's inside stands at the screen's top left), for comparing the
 # page with it. Usage: desktop_shot.sh <widmark binary> <out.png>
 set -euo pipefail
-xvfb-run -a -s "-screen 0 1024x900x24 -nolisten tcp" bash -c '
+"$(dirname "$0")/with_xvfb.sh" bash -c '
   QT_QPA_PLATFORM=xcb "$0" > /dev/null 2>&1 &
   program=$!
   trap "kill $program 2> /dev/null; wait $program 2> /dev/null" EXIT

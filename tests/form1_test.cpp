@@ -52,6 +52,13 @@ class Form1Test : public QObject {
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
   }
 
+  void iconComesAfterTheFirstFrame() {
+    QList<int> sizes;
+    QTRY_COMPARE(m_form->windowIcon().availableSizes().size(), 6);
+    for (const QSize& size : m_form->windowIcon().availableSizes()) sizes << size.width();
+    QCOMPARE(sizes, (QList<int>{16, 32, 48, 64, 128, 256}));
+  }
+
   void boxesTakeAnyLength() {
     // Qt would cut a pasted text at 32767 characters without a word.
     QLineEdit* box = m_form->Box("Text9");

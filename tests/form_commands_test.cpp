@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "calc/calculate_command.h"
+#include "form/button_commands.h"
+#include "form/caption_wrap.h"
+#include "form/form1_design.h"
 #include "tests/case_name.h"
 #include "tests/fake_toolkit.h"
 #include "tests/utf8.h"
@@ -92,5 +95,73 @@ TEST(FormCommands, CloseUnloadsWithoutAsking) {
   EXPECT_EQ(toolkit.unloads, 1);
   EXPECT_TRUE(toolkit.boxes.empty());
 }
+
+// Every button of the design runs its own command, and the table names no
+// other: a swapped or misspelt row would bind a button to the wrong action
+// or to nothing.
+TEST(FormCommands, EveryButtonRunsItsCommand) {
+  const std::map<std::string, std::string> kEffect = {
+      {"Command1", "有罪です"},         {"Command2", "cleared"},      {"Command3", "printed"},
+      {"Command4", "使用目的"},         {"Command5", "お尋ね"},       {"Command7", "判決例"},
+      {"Command8", "unloaded"},         {"Command9", "地獄への警告"}, {"Command10", "影響"},
+      {"Command11", "ディフオルト数値"}};
+  std::map<std::string, std::string> seen;
+  for (const form::ControlDesign& row : form::kForm1Controls) {
+    if (row.kind != form::ControlKind::CommandButton) continue;
+    const form::ButtonCommand* command = form::FindButtonCommand(row.name);
+    ASSERT_NE(command, nullptr) << row.name;
+    FakeToolkit toolkit;
+    command->run(toolkit);
+    std::string& effect = seen[std::string(row.name)];
+    if (!toolkit.boxes.empty())
+      effect = testing_support::Utf8(toolkit.boxes[0].title);
+    else if (toolkit.unloads > 0)
+      effect = "unloaded";
+    else if (!toolkit.visibility.empty())
+      effect = "printed";
+    else if (!toolkit.writes.empty())
+      effect = "cleared";
+  }
+  EXPECT_EQ(seen, kEffect);
+  EXPECT_EQ(form::kButtonCommands.size(), kEffect.size());
+}
+
+// The wrapping rule itself, each character one unit wide.
+struct WrapCase {
+  const char* name;
+  std::u16string caption;
+  double width;
+  form::Alignment alignment;
+  std::vector<std::u16string> lines;
+};
+
+class Wrap : public testing::TestWithParam<WrapCase> {};
+
+TEST_P(Wrap, BreaksAsDesigned) {
+  const WrapCase& c = GetParam();
+  const auto lines = form::WrapCaption(
+      c.caption, [](char16_t) { return 1.0; }, c.width, c.alignment);
+  std::vector<std::string> actual, expected;
+  for (const auto& line : lines) actual.push_back(testing_support::Utf8(line));
+  for (const auto& line : c.lines) expected.push_back(testing_support::Utf8(line));
+  EXPECT_EQ(actual, expected);
+}
+
+constexpr auto kLeft = form::Alignment::Left;
+constexpr auto kCentre = form::Alignment::Centre;
+
+INSTANTIATE_TEST_SUITE_P(
+    FormCommands, Wrap,
+    testing::Values(
+        WrapCase{"ExactFitStaysOnOneLine", u"abc def", 7, kLeft, {u"abc def"}},
+        WrapCase{"OneShortBreaksAfterTheSpace", u"abc def", 6, kLeft, {u"abc ", u"def"}},
+        WrapCase{"LeftKeepsBlanksAfterAWrap", u"aaaa   bbbb", 5, kLeft, {u"aaaa ", u" bbbb"}},
+        WrapCase{"CentreDropsBlanksAtAWrap", u"aaaa   bbbb", 5, kCentre, {u"aaaa", u"bbbb"}},
+        WrapCase{"CentreKeepsBlanksWhenItFits", u" ab ", 10, kCentre, {u" ab "}},
+        WrapCase{"FullWidthBreaksAnywhere", u"あいうえ", 3, kLeft, {u"あいう", u"え"}},
+        WrapCase{"HalfWidthKatakanaIsOneWord", u"あｱｲｳ", 3, kLeft, {u"あ", u"ｱｲｳ"}},
+        WrapCase{"LongWordBreaksBetweenLetters", u"abcdefg", 3, kLeft, {u"abc", u"def", u"g"}},
+        WrapCase{"CrLfStartsALine", u"ab\r\ncd", 9, kLeft, {u"ab", u"cd"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -92,6 +92,12 @@ struct FaultCase {
 
 class ReadFaults : public testing::TestWithParam<FaultCase> {};
 
+// Malformed UTF-8 (a "0" or "5" in overlong form) is never a digit.
+TEST(Numeric, OverlongUtf8IsNoDigit) {
+  EXPECT_EQ(ReadNumber(std::string_view("1\xE0\x80\xB0")).value, 1);
+  EXPECT_EQ(ReadNumber(std::string_view("\xE0\x80\xB5")).fault, ReadFault::NotANumber);
+}
+
 TEST_P(ReadFaults, AreReportedNotGuessed) {
   EXPECT_EQ(ReadNumber(GetParam().text).fault, GetParam().fault);
   EXPECT_EQ(ReadNumber(testing_support::Utf8(GetParam().text)).fault, GetParam().fault);

@@ -44,7 +44,7 @@ echo "Exec=$exec_line"
 [ "$(command -v "${exec_line%% *}")" = /usr/bin/widmark ] || { echo "Exec is not the installed program"; exit 1; }
 
 echo "== start from the desktop entry under Xvfb"
-WIDMARK_EXEC=$exec_line xvfb-run -a -s "-screen 0 1024x900x24 -nolisten tcp" bash -c '
+WIDMARK_EXEC=$exec_line "$(dirname "$0")/with_xvfb.sh" bash -c '
   QT_QPA_PLATFORM=xcb $WIDMARK_EXEC > /dev/null 2>&1 &
   program=$!
   trap "kill $program 2> /dev/null; wait $program 2> /dev/null" EXIT

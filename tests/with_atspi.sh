@@ -6,7 +6,7 @@
 set -euo pipefail
 if [ -z "${WIDMARK_ATSPI_INSIDE:-}" ]; then
   exec env WIDMARK_ATSPI_INSIDE=1 \
-    xvfb-run -a -s "-screen 0 1024x900x24 -nolisten tcp" "$0" "$@"
+    "$(dirname "$0")/with_xvfb.sh" "$0" "$@"
 fi
 runtime=$(mktemp -d)
 bus=

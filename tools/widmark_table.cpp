@@ -3,15 +3,27 @@
 //
 // In:  lines of thirteen tab-separated texts, Text1 to Text13, as typed.
 // Out: "<figure as %a>\t<figure text>\t<verdict>", or "error\t<reason>".
-// With --detail, for the scenarios entered, cautious and most favourable in
-// turn: "<figure as %a>\t<verdict>\t<minutes to the limit>\t<minutes to
-// zero>", "-" where there is no answer, "error\t-\t-\t-" for a scenario that
-// fails; or "error\t<reason>" for a line whose boxes cannot be read.
-// The presence checks of the window are not made: every line is computed.
+// --detail: for the scenarios entered, cautious, most favourable and court
+//   in turn, "<figure as %a>\t<verdict>\t<minutes to the limit>\t<minutes to
+//   zero>", "-" where there is no answer, "error\t-\t-\t-" for a scenario
+//   that fails.
+// --amounts: for the same four scenarios, the greatest whole cc of sake,
+//   beer and other drinks that stays at or below the limit, or "-".
+// --back: lines of sixteen texts, the thirteen boxes then the measured
+//   figure and the hours and minutes from driving to the test; for the
+//   conditions entered, most favourable and least favourable, the figure at
+//   driving ("%a" or "error") and its verdict (or "-"); then where the
+//   measured figure stands against the forward figures at the test
+//   ("within", "above", "below", or "-").
+// --sheet: one line as for --back (the last three fields optional) becomes
+//   the calculation sheet, one self-contained HTML file.
+// A line whose texts cannot be read gives "error\t<field> cannot be read"
+// (or "beyond range"). The presence checks of the window are not made.
 
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,11 +31,17 @@
 #include <variant>
 
 #include "calc/analysis.h"
+#include "calc/back_calculation.h"
+#include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
+#include "report/sheet.h"
+#include "report/text.h"
 
 namespace {
+
+enum class Mode { Figure, Detail, Amounts, Back, Sheet };
 
 std::string Hex(double value) {
   std::array<char, 64> hex;
@@ -35,24 +53,43 @@ std::string Minutes(const std::optional<std::int64_t>& minutes) {
   return minutes ? std::to_string(*minutes) : "-";
 }
 
-// The line's thirteen numbers, or why they cannot be had.
-std::variant<calc::WidmarkInputs, std::string> Read(std::string_view line) {
+struct Line {
   calc::WidmarkInputs inputs;
-  std::size_t box = 0;
-  for (std::size_t start = 0; start <= line.size(); ++box) {
+  std::optional<calc::BackInputs> back;
+};
+
+constexpr std::array<const char*, 3> kBackFields = {"BackMeasured", "BackHours", "BackMinutes"};
+
+// The line's numbers, or why they cannot be had: thirteen fields, or
+// sixteen where the mode takes the back-calculation's three.
+std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
+  const std::size_t least = mode == Mode::Back ? 16 : calc::kInputBoxes;
+  const std::size_t most = mode == Mode::Back || mode == Mode::Sheet ? 16 : calc::kInputBoxes;
+  Line read;
+  std::array<double, 3> back{};
+  std::size_t field = 0;
+  for (std::size_t start = 0; start <= line.size(); ++field) {
     std::size_t tab = line.find('\t', start);
     if (tab == std::string_view::npos) tab = line.size();
-    if (box == calc::kInputBoxes) return "error\tmore than 13 fields";
+    if (field == most) return "error\tmore than " + std::to_string(most) + " fields";
     const calc::NumberReading reading = calc::ReadNumber(line.substr(start, tab - start));
     if (!reading) {
-      return "error\tText" + std::to_string(box + 1) +
+      const std::string name = field < calc::kInputBoxes ? "Text" + std::to_string(field + 1)
+                                                         : kBackFields[field - calc::kInputBoxes];
+      return "error\t" + name +
              (reading.fault == calc::ReadFault::BeyondRange ? " beyond range" : " cannot be read");
     }
-    inputs.*calc::kFieldOfBox[box] = reading.value;
+    if (field < calc::kInputBoxes)
+      read.inputs.*calc::kFieldOfBox[field] = reading.value;
+    else
+      back[field - calc::kInputBoxes] = reading.value;
     start = tab + 1;
   }
-  if (box != calc::kInputBoxes) return "error\t" + std::to_string(box) + " fields, 13 expected";
-  return inputs;
+  if (field != least && field != most) {
+    return "error\t" + std::to_string(field) + " fields, " + std::to_string(least) + " expected";
+  }
+  if (field == 16) read.back = calc::BackInputs{back[0], back[1], back[2]};
+  return read;
 }
 
 std::string Evaluate(const calc::WidmarkInputs& inputs) {
@@ -69,8 +106,8 @@ std::string Detail(const calc::WidmarkInputs& inputs) {
   std::string out;
   for (const calc::ScenarioAnalysis& a : calc::Analyse(inputs)) {
     if (!out.empty()) out += '\t';
-    if (!a.result) {
-      out += "error\t-\t-\t-";
+    if (!a.result) {  // the analysis gives such a scenario no minutes; shown as it gives them
+      out += "error\t-\t" + Minutes(a.minutesToLimit) + "\t" + Minutes(a.minutesToZero);
       continue;
     }
     out += Hex(a.result.figure) + "\t" +
@@ -80,25 +117,92 @@ std::string Detail(const calc::WidmarkInputs& inputs) {
   return out;
 }
 
+std::string Amounts(const calc::WidmarkInputs& inputs) {
+  std::string out;
+  for (calc::Scenario scenario : calc::kScenarios) {
+    const calc::WidmarkInputs in = calc::ScenarioInputs(inputs, scenario);
+    for (calc::Drink drink : calc::kDrinks) {
+      if (!out.empty()) out += '\t';
+      out += Minutes(calc::AmountAtLimit(in, drink).cc);
+    }
+  }
+  return out;
+}
+
+std::string Back(const calc::WidmarkInputs& inputs, const calc::BackInputs& back) {
+  const calc::BackAnalysis a = calc::BackCalculate(inputs, back);
+  std::string out;
+  for (const calc::BackFigure& f : a.figures) {
+    if (!f.atDriving) {
+      out += "error\t-\t";
+      continue;
+    }
+    out += Hex(f.atDriving.figure) + "\t" +
+           std::string(calc::VerdictName(calc::JudgeBreathAlcohol(f.atDriving.figure))) + "\t";
+  }
+  return out + std::string(calc::CrossCheckName(a.crossCheck));
+}
+
+// The local date and time of the calculation, as the sheet shows it.
+std::u16string Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+  return report::Ascii(text);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool detail = argc == 2 && std::strcmp(argv[1], "--detail") == 0;
-  if (argc > 1 && !detail) {
-    std::cerr << "usage: widmark-table [--detail] < lines\n";
+  constexpr std::array<std::pair<const char*, Mode>, 4> kModes = {{
+      {"--detail", Mode::Detail},
+      {"--amounts", Mode::Amounts},
+      {"--back", Mode::Back},
+      {"--sheet", Mode::Sheet},
+  }};
+  Mode mode = Mode::Figure;
+  bool known = argc == 1;
+  for (const auto& [flag, value] : kModes) {
+    if (argc == 2 && std::strcmp(argv[1], flag) == 0) {
+      mode = value;
+      known = true;
+    }
+  }
+  if (!known) {
+    std::cerr << "usage: widmark-table [--detail | --amounts | --back | --sheet] < lines\n";
     return 2;
   }
   std::ios::sync_with_stdio(false);
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto read = Read(line);
+    const auto read = Read(line, mode);
     if (const auto* failed = std::get_if<std::string>(&read)) {
       std::cout << *failed << '\n';
+      if (mode == Mode::Sheet) return 1;
       continue;
     }
-    const auto& inputs = std::get<calc::WidmarkInputs>(read);
-    std::cout << (detail ? Detail(inputs) : Evaluate(inputs)) << '\n';
+    const Line& in = std::get<Line>(read);
+    switch (mode) {
+      case Mode::Figure:
+        std::cout << Evaluate(in.inputs) << '\n';
+        break;
+      case Mode::Detail:
+        std::cout << Detail(in.inputs) << '\n';
+        break;
+      case Mode::Amounts:
+        std::cout << Amounts(in.inputs) << '\n';
+        break;
+      case Mode::Back:
+        std::cout << Back(in.inputs, *in.back) << '\n';
+        break;
+      case Mode::Sheet:
+        std::cout << report::Utf8(
+            report::CalculationSheet({in.inputs, in.back, std::nullopt}, Now()));
+        return 0;  // one sheet, for the first line
+    }
   }
   return 0;
 }

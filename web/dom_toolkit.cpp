@@ -23,6 +23,7 @@ EM_JS(void, ShowControl, (const char* name, int visible), {
 });
 
 EM_JS(void, PrintPage, (), {
+  document.body.dataset.print = "window";  // 印刷する prints the window, not the sheet
   window.print();
 });
 

@@ -24,6 +24,11 @@ EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
   if (std::string_view(button) == "Command1") web::ShowDetailPanel();
 }
 
+// The panel's own inputs changed after a calculation.
+EMSCRIPTEN_KEEPALIVE void UpdatePanel() {
+  web::ShowDetailPanel();
+}
+
 }  // extern "C"
 
 int main() {

@@ -10,6 +10,9 @@ const kAlignments = ["left", "centre", "right"];
 const kStandardColour = -1;
 const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
 const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, advances are exact
+const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkingHours",
+                      "DrinkingMinutes"];
+const kLinkLimit = 2000;  // characters of a fragment that are read at all
 
 function Colour(rgb) {
   return `rgb(${(rgb >> 16) & 255}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
@@ -127,10 +130,62 @@ const page = {
     });
   },
 
-  showDetail(html) {
-    const panel = document.getElementById("detail");
-    panel.innerHTML = html;  // built by the C++ from numbers and fixed texts only
-    panel.hidden = false;
+  // Built by the C++ from numbers, fixed texts and escaped input only.
+  showDetail(results, sheet) {
+    document.getElementById("detail-results").innerHTML = results;
+    document.getElementById("sheet").innerHTML = sheet;
+    document.getElementById("detail").hidden = false;
+    this.calculated = true;
+  },
+
+  // The link that reproduces a calculation: every box's text and the panel's
+  // inputs in the address's fragment, percent-encoded.
+  linkFields() {
+    return [...Array(13).keys()].map((i) => `Text${i + 1}`).concat(kPanelInputs);
+  },
+
+  writeLink() {
+    const fields = this.linkFields().map(
+        (id) => `${id}=${encodeURIComponent(document.getElementById(id).value)}`);
+    history.replaceState(null, "", `#v=1&${fields.join("&")}`);
+  },
+
+  // Fills the boxes from a link and calculates; anything unexpected in the
+  // fragment leaves the page as it is, with a notice. Texts only ever become
+  // input values.
+  async readLink() {
+    const hash = location.hash.slice(1);
+    if (!hash) return;
+    const known = new Set(this.linkFields());
+    const values = new Map();
+    let valid = hash.length <= kLinkLimit && hash.startsWith("v=1&");
+    for (const part of valid ? hash.slice(4).split("&") : []) {
+      const at = part.indexOf("=");
+      const id = at < 0 ? part : part.slice(0, at);
+      if (at < 0 || !known.has(id) || values.has(id)) {
+        valid = false;
+        break;
+      }
+      try {
+        values.set(id, decodeURIComponent(part.slice(at + 1)));
+      } catch {
+        valid = false;
+        break;
+      }
+    }
+    if (!valid) {
+      const notice = document.getElementById("link-notice");
+      notice.textContent = "リンクの内容を読み取れないため、使いませんでした。";
+      notice.hidden = false;
+      return;
+    }
+    for (const [id, text] of values) document.getElementById(id).value = text;
+    await this.run("Command1");
+  },
+
+  printSheet() {
+    document.body.dataset.print = "sheet";  // until 印刷する chooses the window again
+    window.print();
   },
 
   close() {
@@ -146,6 +201,7 @@ const page = {
       await Module.ccall("RunButton", null, ["string"], [button], {async: true});
     } finally {
       this.busy = false;
+      if (button === "Command1") this.writeLink();
       document.dispatchEvent(new CustomEvent("widmark-command", {detail: button}));
     }
   },
@@ -174,8 +230,16 @@ const page = {
       event.preventDefault();
       this.focusControl(order[(at + (event.shiftKey ? order.length - 1 : 1)) % order.length]);
     });
+    // The panel's own inputs rework the panel once a calculation has been made.
+    document.getElementById("detail-inputs").addEventListener("input", () => {
+      if (!this.calculated || this.busy) return;
+      Module.ccall("UpdatePanel", null, [], []);
+      this.writeLink();
+    });
+    document.getElementById("PrintSheet").addEventListener("click", () => this.printSheet());
     this.focusControl(document.getElementById("Text1"));
     document.body.dataset.ready = "true";
+    this.readLink();
   },
 };
 

@@ -3,8 +3,9 @@
 import assert from "node:assert/strict";
 import {after, before, test} from "node:test";
 import {execFileSync} from "node:child_process";
-import {existsSync, readFileSync} from "node:fs";
-import {resolve} from "node:path";
+import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from "node:fs";
+import {tmpdir} from "node:os";
+import {join, resolve} from "node:path";
 
 import {Launch, OpenCalculator, Serve} from "./harness.mjs";
 
@@ -375,12 +376,37 @@ test("the controls' edges stand where the desktop window's do", {skip: !kDesktop
 const kTable = resolve(process.env.WIDMARK_TABLE ?? "../../build-web/tools/widmark-table.js");
 
 const kPanelCases = [
-  {name: "the start-up inputs", typed: {}},
+  {name: "the start-up inputs, back from a test 1 h 30 min later", typed: {},
+   back: {BackMeasured: "0.1", BackHours: "1", BackMinutes: "30"}},
   {name: "a heavier evening, minutes given",
-   typed: {Text1: "720", Text2: "1000", Text9: "250", Text12: "12", Text4: "5", Text8: "40"}},
+   typed: {Text1: "720", Text2: "1000", Text9: "250", Text12: "12", Text4: "5", Text8: "40"},
+   back: {BackMeasured: "0.6", BackHours: "２", BackMinutes: ""}},
   {name: "no elimination gives no times", typed: {Text7: "0"}},
   {name: "a failing entry, the others computed", typed: {Text6: "0"}},
 ];
+
+// What the panel shows, from its data- attributes.
+const PanelData = (page) => page.evaluate(() => {
+  const cells = (selector, attribute) =>
+      [...document.querySelectorAll(`#detail ${selector} [${attribute}]`)].map(
+          (e) => e.getAttribute(attribute));
+  return {
+    figures: cells(".scenarios", "data-figure"),
+    minutes: cells(".scenarios", "data-minutes"),
+    amounts: cells(".amounts", "data-amount"),
+    back: cells(".back", "data-back-figure"),
+    crossCheck: cells("", "data-cross-check"),
+    curves: document.querySelectorAll("#detail svg polyline.curve").length,
+    dashes: [...document.querySelectorAll("#detail svg polyline.curve")].map(
+        (e) => e.getAttribute("stroke-dasharray") ?? ""),
+    thresholds: document.querySelectorAll("#detail svg line.threshold").length,
+    steps: document.querySelectorAll("#detail .working tbody tr").length,
+    heading: document.getElementById("detail-title").textContent,
+  };
+});
+
+const Tool = (mode, line) =>
+    execFileSync(kTable, [mode], {input: line + "\n"}).toString().trimEnd().split("\t");
 
 for (const c of kPanelCases) {
   test(`detail panel: ${c.name}`, async () => {
@@ -388,34 +414,140 @@ for (const c of kPanelCases) {
     await Type(page, c.typed);
     await Press(page, "Command1");
     await page.waitForSelector("#detail:not([hidden])");
-    const shown = await page.evaluate(() => {
-      const rows = [...document.querySelectorAll("#detail .scenarios tbody tr")];
-      const cells = (attribute) => rows.flatMap(
-          (row) => [...row.querySelectorAll(`td[${attribute}]`)].map((td) => td.getAttribute(attribute)));
-      return {
-        figures: cells("data-figure"),
-        minutes: cells("data-minutes"),
-        curves: document.querySelectorAll("#detail svg polyline.curve").length,
-        thresholds: document.querySelectorAll("#detail svg line.threshold").length,
-        steps: document.querySelectorAll("#detail .working tbody tr").length,
-        heading: document.getElementById("detail-title").textContent,
-      };
-    });
-    const line = (await Values(page)).join("\t") + "\n";
-    const fields = execFileSync(kTable, ["--detail"], {input: line}).toString().trimEnd().split("\t");
-    const expected = {figures: [], minutes: []};
-    for (let s = 0; s < 3; ++s) {
-      const [figure, , toLimit, toZero] = fields.slice(4 * s, 4 * s + 4);
+    await Type(page, c.back ?? {});  // the panel follows its own inputs
+    const shown = await PanelData(page);
+    const line = (await Values(page)).join("\t");
+    const detail = Tool("--detail", line);
+    const expected = {figures: [], toLimit: [], toZero: []};
+    for (let s = 0; s < 4; ++s) {
+      const [figure, , toLimit, toZero] = detail.slice(4 * s, 4 * s + 4);
       expected.figures.push(figure);
-      expected.minutes.push(toLimit, toZero);
+      expected.toLimit.push(toLimit);
+      expected.toZero.push(toZero);
     }
-    // The page lists the minutes row by row: all three to the limit, then to zero.
-    const minutes = [0, 2, 4, 1, 3, 5].map((i) => expected.minutes[i]);
     assert.equal(shown.heading, "計算の詳細");
     assert.deepEqual(shown.figures, expected.figures);
-    assert.deepEqual(shown.minutes, minutes);
-    assert.equal(shown.curves, 3);
+    // The page lists the minutes row by row: all four to the limit, then to zero.
+    assert.deepEqual(shown.minutes, [...expected.toLimit, ...expected.toZero]);
+    // Scenarios by rows, drinks by columns, as the tool lists them.
+    assert.deepEqual(shown.amounts, Tool("--amounts", line));
+    if (c.back) {
+      const back = Tool("--back", [line, c.back.BackMeasured, c.back.BackHours,
+                                   c.back.BackMinutes].join("\t"));
+      assert.deepEqual(shown.back, [back[0], back[2], back[4]]);
+      assert.deepEqual(shown.crossCheck, [back[6]]);
+    } else {
+      assert.deepEqual(shown.back, []);
+    }
+    assert.equal(shown.curves, 4);
+    assert.equal(new Set(shown.dashes).size, 4);  // told apart in black and white too
     assert.equal(shown.thresholds, 2);
     assert.equal(shown.steps, 9 + (expected.figures[0] === "error" ? 1 : 0));
   });
 }
+
+test("a link reproduces the calculation, after a reload too", async () => {
+  const page = await Calculator();
+  await Type(page, {Text1: "360", Text2: "１,０００", Text8: "45"});
+  assert.equal((await Press(page, "Command1"))[0].title, "計算できません");
+  await Type(page, {Text2: "５００"});
+  await Press(page, "Command1");
+  await Type(page, {BackMeasured: "0.12", BackHours: "2"});
+  const before = {values: await Values(page), panel: await PanelData(page)};
+  const link = page.url();
+  assert.match(link, /#v=1&Text1=360&Text2=%EF%BC%95%EF%BC%90%EF%BC%90&/);
+  const again = await context.newPage();
+  const finished = again.evaluate(() => new Promise((done) =>
+      document.addEventListener("widmark-command", done, {once: true}))).catch(() => {});
+  await again.goto(link);
+  await again.waitForSelector("dialog#box[open]");
+  assert.equal(await again.textContent("#box-title"), "有罪です");
+  await again.keyboard.press("Enter");
+  await finished;
+  await again.waitForSelector("#detail:not([hidden])");
+  assert.deepEqual(await Values(again), before.values);
+  assert.equal(await again.inputValue("#BackMeasured"), "0.12");
+  assert.deepEqual(await PanelData(again), before.panel);
+  await again.reload();
+  await again.waitForSelector("dialog#box[open]");
+  await again.keyboard.press("Enter");
+  await again.waitForSelector("#detail:not([hidden])");
+  assert.deepEqual(await PanelData(again), before.panel);
+  await again.close();
+});
+
+const kHostileLinks = [
+  {name: "markup", hash: "#v=1&Text1=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E&Nope=1"},
+  {name: "markup in a known field", hash: "#v=1&Text1=%3Cb%20id%3Dinjected%3E1%3C%2Fb%3E%26"},
+  {name: "10,000 characters", hash: `#v=1&Text1=${"9".repeat(10000)}`},
+  {name: "an unknown field", hash: "#v=1&Text1=100&Label24=0.5"},
+  {name: "a malformed escape", hash: "#v=1&Text1=%E0%A4%A"},
+  {name: "no version", hash: "#Text1=100"},
+];
+
+for (const h of kHostileLinks) {
+  test(`a hostile link changes nothing and injects nothing: ${h.name}`, async () => {
+    const page = await context.newPage();
+    const dialogs = [];
+    page.on("dialog", (d) => { dialogs.push(d.message()); d.dismiss(); });
+    await page.goto(url + h.hash);
+    await page.waitForSelector("body[data-ready=true]");
+    await page.waitForTimeout(200);
+    const state = await page.evaluate(() => ({
+      injected: document.querySelectorAll("#injected, img").length,
+      notice: document.getElementById("link-notice").hidden ? "" :
+          document.getElementById("link-notice").textContent,
+      box: document.getElementById("box").open,
+    }));
+    if (h.name === "markup in a known field") {
+      // A known field takes any text, as the box would: as text, never markup.
+      await page.waitForSelector("dialog#box[open]");
+      assert.equal(await page.inputValue("#Text1"), "<b id=injected>1</b>&");
+      assert.equal(await page.textContent("#box-title"), "計算できません");
+    } else {
+      assert.deepEqual(await Values(page), kStartTexts);
+      assert.equal(state.notice, "リンクの内容を読み取れないため、使いませんでした。");
+      assert.equal(state.box, false);
+    }
+    assert.equal(state.injected, 0);
+    assert.deepEqual(dialogs, []);
+    await page.close();
+  });
+}
+
+test("the calculation sheet prints on at most two A4 pages with every figure of the panel", async () => {
+  const page = await Calculator();
+  await Press(page, "Command1");
+  await Type(page, {BackMeasured: "0.1", BackHours: "1", BackMinutes: "30", DrinkingHours: "2"});
+  await page.evaluate(() => { window.print = () => { window.printed = true; }; });
+  await page.click("#PrintSheet");
+  assert.equal(await page.evaluate(() => window.printed), true);
+  const figures = await page.evaluate(() => [
+    ...document.querySelectorAll("#detail-results .scenarios td[data-figure]"),
+    ...document.querySelectorAll("#detail-results .back td[data-back-figure]"),
+    ...document.querySelectorAll("#detail-results .working td:nth-child(2)"),
+  ].map((td) => td.textContent.replace(/ mg.*$/, "")));
+  const pdf = await page.pdf({format: "A4"});
+  const dir = mkdtempSync(join(tmpdir(), "widmark-sheet-"));
+  try {
+    writeFileSync(join(dir, "sheet.pdf"), pdf);
+    const pages = execFileSync("pdfinfo", [join(dir, "sheet.pdf")]).toString();
+    assert.ok(Number(/Pages:\s+(\d+)/.exec(pages)[1]) <= 2, pages);
+    const text = execFileSync("pdftotext", ["-raw", join(dir, "sheet.pdf"), "-"]).toString()
+        .replace(/\s+/g, "");
+    for (const figure of figures) assert.ok(text.includes(figure), `${figure} is on the sheet`);
+    assert.ok(text.includes("計算書"));
+    assert.ok(text.includes("参考数値と理解して下さい。"));
+  } finally {
+    rmSync(dir, {recursive: true, force: true});
+  }
+  // 印刷する prints the window again.
+  const printed = () => page.evaluate(() => ["sheet", "Form1"].map(
+      (id) => getComputedStyle(document.getElementById(id)).display));
+  await page.emulateMedia({media: "print"});
+  assert.deepEqual(await printed(), ["block", "none"]);
+  await page.emulateMedia({media: "screen"});
+  await Press(page, "Command3");
+  await page.emulateMedia({media: "print"});
+  assert.deepEqual(await printed(), ["none", "block"]);
+});

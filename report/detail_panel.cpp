@@ -1,0 +1,205 @@
+#include "report/detail_panel.h"
+
+#include <array>
+#include <cmath>
+
+#include "calc/limit_amounts.h"
+#include "report/chart.h"
+#include "report/panel_words.h"
+#include "report/text.h"
+
+namespace report {
+namespace {
+
+std::u16string Cell(std::u16string_view attribute, std::u16string_view value,
+                    std::u16string_view content) {
+  return u"<td " + std::u16string(attribute) + u"=\"" + Escape(value) + u"\">" +
+         std::u16string(content) + u"</td>";
+}
+
+std::u16string Header(calc::Scenario scenario) {
+  return u"<th scope=\"col\" style=\"color:" + std::u16string(ScenarioColour(scenario)) + u"\">" +
+         std::u16string(ScenarioTitle(scenario)) + u"</th>";
+}
+
+// Common servings, for reading an amount: beer in cans and bottles, sake in
+// 合, other drinks in glasses.
+std::u16string ServingsOf(calc::Drink drink, std::int64_t cc) {
+  switch (drink) {
+    case calc::Drink::Sake:
+      return u"（" + Servings(cc, 180) + u"合）";
+    case calc::Drink::Beer:
+      return u"（350 mL缶 " + Servings(cc, 350) + u"本・500 mL瓶 " + Servings(cc, 500) + u"本）";
+    case calc::Drink::Other:
+      break;
+  }
+  return u"（120 mLのグラス " + Servings(cc, 120) + u"杯）";
+}
+
+}  // namespace
+
+std::u16string ScenarioTable(const calc::Analyses& analyses) {
+  std::u16string html =
+      u"<table class=\"scenarios\"><caption>四つの前提による数値と、飲酒開始からの時間"
+      u"</caption><thead><tr><td></td>";
+  for (const auto& a : analyses) html += Header(a.scenario);
+  html += u"</tr></thead><tbody><tr><th scope=\"row\">分布係数・減少率・換算率・比重</th>";
+  for (const auto& a : analyses) {
+    html += u"<td>" + Number(a.inputs.DistributionFactor) + u"・" +
+            Number(a.inputs.EliminationRate) + u"・" + Number(a.inputs.BreathRatio) + u"・" +
+            Number(a.inputs.EthanolGravity) + u"</td>";
+  }
+  html += u"</tr><tr><th scope=\"row\">呼気1リットルあたり</th>";
+  for (const auto& a : analyses) {
+    html += a.result ? Cell(u"data-figure", Hex(a.result.figure), Number(a.result.figure) + u" mg")
+                     : Cell(u"data-figure", u"error", u"計算できません");
+  }
+  html += u"</tr><tr><th scope=\"row\">判定</th>";
+  for (const auto& a : analyses) {
+    html +=
+        u"<td>" +
+        std::u16string(a.result ? VerdictText(calc::JudgeBreathAlcohol(a.result.figure)) : u"—") +
+        u"</td>";
+  }
+  html += u"</tr>";
+  const auto minutesRow = [&](std::u16string_view title, auto member) {
+    html += u"<tr><th scope=\"row\">" + std::u16string(title) + u"</th>";
+    for (const auto& a : analyses) {
+      const std::optional<std::int64_t>& minutes = a.*member;
+      html += Cell(u"data-minutes", minutes ? Ascii(std::to_string(*minutes)) : u"-",
+                   a.result ? Duration(minutes) : u"—");
+    }
+    html += u"</tr>";
+  };
+  minutesRow(u"0.15以下になるまで", &calc::ScenarioAnalysis::minutesToLimit);
+  minutesRow(u"0になるまで", &calc::ScenarioAnalysis::minutesToZero);
+  return html + u"</tbody></table>";
+}
+
+std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
+  struct Row {
+    std::u16string_view step;
+    double calc::Working::*value;
+    std::u16string_view unit;
+  };
+  static constexpr std::array<Row, 9> kRows = {{
+      {u"エタノールの量", &calc::Working::EthanolVolume, u"cc"},
+      {u"エタノールの質量（量×比重）", &calc::Working::EthanolMass, u"g"},
+      {u"体内分布量（分布係数×体重）", &calc::Working::DistributionMass, u"kg"},
+      {u"経過時間", &calc::Working::ElapsedTime, u"時間"},
+      {u"減少前の血中濃度", &calc::Working::Concentration, u"g/kg"},
+      {u"減少量（減少率×経過時間）", &calc::Working::EliminatedAlcohol, u"g/kg"},
+      {u"血中濃度", &calc::Working::BloodAlcohol, u"g/kg"},
+      {u"血中濃度（ミリグラム）", &calc::Working::Milligrams, u"mg/kg"},
+      {u"呼気1リットルあたり（÷換算率）", &calc::Working::BreathAlcohol, u"mg/L"},
+  }};
+  std::u16string html =
+      u"<table class=\"working\"><caption>入力した数値による計算の過程</caption><thead><tr>"
+      u"<th scope=\"col\">段階</th><th scope=\"col\">値</th><th scope=\"col\">単位</th></tr>"
+      u"</thead><tbody>";
+  for (const Row& row : kRows) {
+    const double value = entered.working.*row.value;
+    html += u"<tr><th scope=\"row\">" + std::u16string(row.step) + u"</th><td>" +
+            (std::isnan(value) ? u"—" : Number(value)) + u"</td><td>" + std::u16string(row.unit) +
+            u"</td></tr>";
+  }
+  if (!entered.result)
+    html += u"<tr><td colspan=\"3\">この段階で計算できなくなりました。</td></tr>";
+  return html + u"</tbody></table>";
+}
+
+std::u16string AmountTable(const calc::Analyses& analyses) {
+  std::u16string html =
+      u"<table class=\"amounts\"><caption>0.15以下にとどまる最大の量（他の飲み物は入力のとおり、"
+      u"入力した経過時間で）</caption><thead><tr><td></td>";
+  for (calc::Drink drink : calc::kDrinks)
+    html += u"<th scope=\"col\">" + std::u16string(DrinkTitle(drink)) + u"</th>";
+  html += u"</tr></thead><tbody>";
+  for (const auto& a : analyses) {
+    html += u"<tr><th scope=\"row\" style=\"color:" + std::u16string(ScenarioColour(a.scenario)) +
+            u"\">" + std::u16string(ScenarioTitle(a.scenario)) + u"</th>";
+    for (calc::Drink drink : calc::kDrinks) {
+      const calc::LimitAmount amount = calc::AmountAtLimit(a.inputs, drink);
+      html += amount.cc ? Cell(u"data-amount", Ascii(std::to_string(*amount.cc)),
+                               Grouped(*amount.cc) + u" cc" + ServingsOf(drink, *amount.cc))
+                        : Cell(u"data-amount", u"-", NoAmountText(amount.why));
+    }
+    html += u"</tr>";
+  }
+  return html + u"</tbody></table>";
+}
+
+std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackInputs& back) {
+  const calc::BackAnalysis a = calc::BackCalculate(entered, back);
+  std::u16string html = u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " +
+                        Number(back.measured) +
+                        u" mg/L に、検査までに減った量を加える）</caption><thead><tr><td></td>";
+  for (const calc::BackFigure& f : a.figures)
+    html += u"<th scope=\"col\">" + std::u16string(ConditionTitle(f.condition)) + u"</th>";
+  html += u"</tr></thead><tbody><tr><th scope=\"row\">減少率・換算率</th>";
+  for (const calc::BackFigure& f : a.figures)
+    html += u"<td>" + Number(f.eliminationRate) + u"・" + Number(f.breathRatio) + u"</td>";
+  html += u"</tr><tr><th scope=\"row\">運転から検査まで</th>";
+  for (const calc::BackFigure& f : a.figures)
+    html += u"<td>" + (std::isfinite(f.elapsed) ? Number(f.elapsed) + u" 時間" : u"—") + u"</td>";
+  html += u"</tr><tr><th scope=\"row\">加える量</th>";
+  for (const calc::BackFigure& f : a.figures)
+    html += u"<td>" + (f.atDriving ? Number(f.added) + u" mg/L" : u"—") + u"</td>";
+  html += u"</tr><tr><th scope=\"row\">運転時の数値</th>";
+  for (const calc::BackFigure& f : a.figures) {
+    html += f.atDriving ? Cell(u"data-back-figure", Hex(f.atDriving.figure),
+                               Number(f.atDriving.figure) + u" mg/L")
+                        : Cell(u"data-back-figure", u"error", u"計算できません");
+  }
+  html += u"</tr><tr><th scope=\"row\">判定</th>";
+  for (const calc::BackFigure& f : a.figures) {
+    html += u"<td>" +
+            std::u16string(f.atDriving ? VerdictText(calc::JudgeBreathAlcohol(f.atDriving.figure))
+                                       : u"—") +
+            u"</td>";
+  }
+  html += u"</tr></tbody></table><p class=\"cross-check\" data-cross-check=\"" +
+          Ascii(calc::CrossCheckName(a.crossCheck)) + u"\">";
+  if (a.crossCheck != calc::CrossCheck::None) {
+    html += u"入力した飲酒量による検査時の数値（四つの前提）は " + Number(a.lowest) + u"〜" +
+            Number(a.highest) + u" mg/L です。";
+  }
+  return html + std::u16string(CrossCheckText(a.crossCheck)) + u"</p>";
+}
+
+std::u16string Caveats(const PanelInputs& in) {
+  if (!in.drinkingHours) return u"";
+  const std::optional<double> driving =
+      calc::HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+  std::u16string items;
+  if (driving && *driving - *in.drinkingHours < 2) {
+    items +=
+        u"<li>運転は飲み終えてから2時間以内です。アルコールの吸収が終わる前で、運転時の数値は、"
+        u"吸収を終えたものとする計算（前向きの数値を含む）より低かった可能性があります。</li>";
+  }
+  if (in.back) {
+    const std::optional<double> delay = calc::HoursOf(in.back->hours, in.back->minutes);
+    if (driving && delay && *driving + *delay - *in.drinkingHours < 2) {
+      items +=
+          u"<li>検査は飲み終えてから2時間以内です。まだ吸収の途中で数値が上がっている時期の"
+          u"可能性があり、減った量を加える計算は運転時の数値を大きく見積もります。</li>";
+    }
+  }
+  if (items.empty()) return u"";
+  return u"<ul class=\"caveats\" aria-label=\"注意点\">" + items + u"</ul>";
+}
+
+std::u16string DetailResultsHtml(const PanelInputs& in) {
+  const calc::Analyses analyses = calc::Analyse(in.entered);
+  std::u16string html = ScenarioTable(analyses);
+  html += WorkingTable(analyses[0]);
+  html += AmountTable(analyses);
+  if (in.back) html += BackSection(in.entered, *in.back);
+  html += Caveats(in);
+  html += u"<figure>" + Chart(analyses) +
+          u"<figcaption>四つの前提による呼気1リットルあたりのアルコール量の推移（線の種類は凡例の"
+          u"とおり、縦線は入力した経過時間、破線は0.15と0.25）</figcaption></figure>";
+  return html;
+}
+
+}  // namespace report

@@ -1,0 +1,34 @@
+#pragma once
+// 計算の詳細, the panel below the page's window and the body of the
+// calculation sheet, as HTML: the four scenarios side by side (figure,
+// verdict, times to the limit and to zero), the working of the entered
+// figure, the most of each drink that stays at the limit, the figure back
+// from a later test with its cross-check, the caveats, and the chart. Every
+// number comes from calc; every text is a constant or escaped.
+
+#include <optional>
+#include <string>
+
+#include "calc/analysis.h"
+#include "calc/back_calculation.h"
+#include "calc/widmark.h"
+
+namespace report {
+
+struct PanelInputs {
+  calc::WidmarkInputs entered;
+  std::optional<calc::BackInputs> back;  // a figure measured at a later test
+  std::optional<double> drinkingHours;   // from the start of drinking to its end
+};
+
+// Everything below the panel's heading and its inputs.
+std::u16string DetailResultsHtml(const PanelInputs& in);
+
+// The parts, for the sheet.
+std::u16string ScenarioTable(const calc::Analyses& analyses);
+std::u16string WorkingTable(const calc::ScenarioAnalysis& entered);
+std::u16string AmountTable(const calc::Analyses& analyses);
+std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackInputs& back);
+std::u16string Caveats(const PanelInputs& in);  // empty without the drinking time
+
+}  // namespace report

@@ -1,0 +1,86 @@
+#include "report/panel_words.h"
+
+namespace report {
+
+std::u16string_view ScenarioTitle(calc::Scenario scenario) {
+  switch (scenario) {
+    case calc::Scenario::Entered:
+      return u"入力した数値";
+    case calc::Scenario::Cautious:
+      return u"慎重な数値（翌朝の確認）";
+    case calc::Scenario::MostFavourable:
+      return u"被検査者に最も有利な数値";
+    case calc::Scenario::Court:
+      break;
+  }
+  return u"判決例の条件";
+}
+
+std::u16string_view VerdictText(calc::Verdict verdict) {
+  switch (verdict) {
+    case calc::Verdict::Punishable:
+      return u"可罰的酒気帯び運転（0.15を超える）";
+    case calc::Verdict::NotPunishable:
+      return u"該当しない（0.15以下）";
+    case calc::Verdict::BelowZero:
+      break;
+  }
+  return u"アルコール保有量は０";
+}
+
+std::u16string_view DrinkTitle(calc::Drink drink) {
+  switch (drink) {
+    case calc::Drink::Sake:
+      return u"日本酒";
+    case calc::Drink::Beer:
+      return u"ビール";
+    case calc::Drink::Other:
+      break;
+  }
+  return u"ワインその他";
+}
+
+std::u16string_view NoAmountText(calc::NoAmount why) {
+  switch (why) {
+    case calc::NoAmount::OverWithout:
+      return u"この飲み物を飲まなくても0.15を超えます";
+    case calc::NoAmount::NoStrength:
+      return u"濃度が０以下のため、量によりません";
+    case calc::NoAmount::BeyondSearch:
+      return u"10,000,000 cc を超えます";
+    case calc::NoAmount::Fault:
+      return u"計算できません";
+    case calc::NoAmount::None:
+      break;
+  }
+  return u"";
+}
+
+std::u16string_view ConditionTitle(calc::Condition condition) {
+  switch (condition) {
+    case calc::Condition::Entered:
+      return u"入力した減少率・換算率";
+    case calc::Condition::MostFavourable:
+      return u"被検査者に最も有利（0.11・2300）";
+    case calc::Condition::LeastFavourable:
+      break;
+  }
+  return u"被検査者に最も不利（0.19・1900）";
+}
+
+std::u16string_view CrossCheckText(calc::CrossCheck check) {
+  switch (check) {
+    case calc::CrossCheck::Within:
+      return u"測定値はこの範囲内です。入力した飲酒量で説明できます。";
+    case calc::CrossCheck::Above:
+      return u"測定値はこの範囲を上回ります。入力より多く飲んだか、運転の後に飲んだ可能性があります"
+             u"。";
+    case calc::CrossCheck::Below:
+      return u"測定値はこの範囲を下回ります。入力した飲酒量が実際より多い可能性があります。";
+    case calc::CrossCheck::None:
+      break;
+  }
+  return u"検査時の前向きの計算がどの前提でもできないため、照合できません。";
+}
+
+}  // namespace report

@@ -1,0 +1,31 @@
+#pragma once
+// Small pieces of text the panel and the sheet are made of: ASCII and
+// UTF-8 conversions, HTML escaping, exact figures, durations and servings.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace report {
+
+std::u16string Ascii(std::string_view text);
+std::string Utf8(std::u16string_view text);
+
+// Text for an element's content or an attribute's value: & < > " ' escaped.
+std::u16string Escape(std::u16string_view text);
+
+// The number-to-text rule's text, and C99 %a for checking against the tool.
+std::u16string Number(double value);
+std::u16string Hex(double value);
+
+// Whole minutes as 7時間12分; "求められません" where there are none.
+std::u16string Duration(std::optional<std::int64_t> minutes);
+
+// cc as "2,345", with thousands separators for reading.
+std::u16string Grouped(std::int64_t value);
+
+// How many servings of `size` cc make `cc`, to one decimal (halves up).
+std::u16string Servings(std::int64_t cc, std::int64_t size);
+
+}  // namespace report
