@@ -72,17 +72,35 @@ std::optional<std::int64_t> MinutesUntil(const WidmarkInputs& in, double ceiling
   return atOrBelow;
 }
 
+namespace {
+
+ScenarioAnalysis Analysed(Scenario scenario, const WidmarkInputs& in) {
+  ScenarioAnalysis a{};
+  a.scenario = scenario;
+  a.inputs = in;
+  a.result = ComputeBreathAlcohol(a.inputs, a.working);
+  if (!a.result) return a;
+  a.minutesToLimit = MinutesUntil(a.inputs, kLegalLimit);
+  a.minutesToZero = MinutesUntil(a.inputs, 0);
+  return a;
+}
+
+}  // namespace
+
+ScenarioAnalysis CautiousFromEnd(const WidmarkInputs& entered, std::int64_t drinkingMinutes) {
+  WidmarkInputs in = ScenarioInputs(entered, Scenario::Cautious);
+  in.ElapsedMinutes = entered.ElapsedMinutes - static_cast<double>(drinkingMinutes);
+  if (in.ElapsedHours + in.ElapsedMinutes / 60 < 0) {
+    in.ElapsedHours = 0;
+    in.ElapsedMinutes = 0;
+  }
+  return Analysed(Scenario::Cautious, in);
+}
+
 Analyses Analyse(const WidmarkInputs& entered) {
   Analyses analyses{};
-  for (std::size_t i = 0; i < kScenarios.size(); ++i) {
-    ScenarioAnalysis& a = analyses[i];
-    a.scenario = kScenarios[i];
-    a.inputs = ScenarioInputs(entered, a.scenario);
-    a.result = ComputeBreathAlcohol(a.inputs, a.working);
-    if (!a.result) continue;
-    a.minutesToLimit = MinutesUntil(a.inputs, kLegalLimit);
-    a.minutesToZero = MinutesUntil(a.inputs, 0);
-  }
+  for (std::size_t i = 0; i < kScenarios.size(); ++i)
+    analyses[i] = Analysed(kScenarios[i], ScenarioInputs(entered, kScenarios[i]));
   return analyses;
 }
 

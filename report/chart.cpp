@@ -51,11 +51,15 @@ std::u16string_view ScenarioDash(calc::Scenario scenario) {
   return u"10 3 2 3";
 }
 
-std::u16string Chart(const calc::Analyses& analyses) {
+std::u16string Chart(const calc::Analyses& analyses, std::optional<std::int64_t> drinkingMinutes) {
+  // Minutes from the start of drinking to where a scenario's own time starts.
+  const auto offset = [&](const calc::ScenarioAnalysis& a) -> std::int64_t {
+    return drinkingMinutes && a.scenario == calc::Scenario::Cautious ? *drinkingMinutes : 0;
+  };
   double hours = 0;
   for (const auto& a : analyses) {
-    if (a.minutesToZero) hours = std::max(hours, *a.minutesToZero / 60.0);
-    if (a.result) hours = std::max(hours, a.working.ElapsedTime);
+    if (a.minutesToZero) hours = std::max(hours, (*a.minutesToZero + offset(a)) / 60.0);
+    if (a.result) hours = std::max(hours, a.working.ElapsedTime + offset(a) / 60.0);
   }
   hours = std::ceil(std::clamp(hours * 1.1, 1.0, 1000.0));
 
@@ -65,7 +69,9 @@ std::u16string Chart(const calc::Analyses& analyses) {
     for (int i = 0; i <= kSamples; ++i) {
       calc::WidmarkInputs in = analyses[s].inputs;
       in.ElapsedHours = 0;
-      in.ElapsedMinutes = std::round(hours * 60 * i / kSamples);
+      in.ElapsedMinutes =
+          std::round(hours * 60 * i / kSamples) - static_cast<double>(offset(analyses[s]));
+      if (in.ElapsedMinutes < 0) continue;  // before the scenario's time starts
       const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
       if (r && std::isfinite(r.figure)) {
         figures[s][i] = r.figure;

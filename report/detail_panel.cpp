@@ -38,11 +38,56 @@ std::u16string ServingsOf(calc::Drink drink, std::int64_t cc) {
 
 }  // namespace
 
-std::u16string ScenarioTable(const calc::Analyses& analyses) {
+PanelAnalyses AnalysePanel(const PanelInputs& in) {
+  PanelAnalyses a{calc::Analyse(in.entered), std::nullopt, in.startMinute};
+  if (in.drinkingHours && std::isfinite(*in.drinkingHours * 60) && *in.drinkingHours >= 0) {
+    a.drinkingMinutes = std::llround(*in.drinkingHours * 60);
+    a.scenarios[1] = calc::CautiousFromEnd(in.entered, *a.drinkingMinutes);
+  }
+  return a;
+}
+
+namespace {
+
+bool FromEnd(const PanelAnalyses& a, const calc::ScenarioAnalysis& s) {
+  return a.drinkingMinutes && s.scenario == calc::Scenario::Cautious;
+}
+
+// A figure as the window shows it: below zero it is 0, the exact value kept
+// for screen readers (and in data-figure).
+std::u16string Shown(double figure, std::u16string_view unit) {
+  if (figure >= 0) return Number(figure) + std::u16string(unit);
+  return u"0" + std::u16string(unit) + u"<span class=\"sr-only\">（計算上は " + Number(figure) +
+         u"、アルコール保有量は０）</span>";
+}
+
+// A time to the limit or to zero: its duration, from the start of drinking
+// or from its end, and its clock time where the start is known.
+std::u16string When(const PanelAnalyses& a, const calc::ScenarioAnalysis& s,
+                    const std::optional<std::int64_t>& minutes) {
+  if (!minutes) return Duration(minutes);
+  const bool fromEnd = FromEnd(a, s);
+  std::u16string text = (fromEnd ? u"飲み終わりから" : u"") + Duration(minutes);
+  if (a.startMinute) {
+    const std::int64_t offset = fromEnd ? *a.drinkingMinutes : 0;
+    text += u"（" + ClockTime(*a.startMinute, offset + *minutes) + u"）";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::u16string ScenarioTable(const PanelAnalyses& panel) {
+  const calc::Analyses& analyses = panel.scenarios;
   std::u16string html =
-      u"<table class=\"scenarios\"><caption>四つの前提による数値と、飲酒開始からの時間"
+      u"<table class=\"scenarios\"><caption>四つの前提による数値と、0.15以下・0になるまでの時間"
       u"</caption><thead><tr><td></td>";
-  for (const auto& a : analyses) html += Header(a.scenario);
+  for (const auto& a : analyses) {
+    html += FromEnd(panel, a)
+                ? u"<th scope=\"col\" style=\"color:" + std::u16string(ScenarioColour(a.scenario)) +
+                      u"\">慎重な数値（翌朝の確認、飲み終わりから）</th>"
+                : Header(a.scenario);
+  }
   html += u"</tr></thead><tbody><tr><th scope=\"row\">分布係数・減少率・換算率・比重</th>";
   for (const auto& a : analyses) {
     html += u"<td>" + Number(a.inputs.DistributionFactor) + u"・" +
@@ -51,7 +96,7 @@ std::u16string ScenarioTable(const calc::Analyses& analyses) {
   }
   html += u"</tr><tr><th scope=\"row\">呼気1リットルあたり</th>";
   for (const auto& a : analyses) {
-    html += a.result ? Cell(u"data-figure", Hex(a.result.figure), Number(a.result.figure) + u" mg")
+    html += a.result ? Cell(u"data-figure", Hex(a.result.figure), Shown(a.result.figure, u" mg"))
                      : Cell(u"data-figure", u"error", u"計算できません");
   }
   html += u"</tr><tr><th scope=\"row\">判定</th>";
@@ -67,13 +112,61 @@ std::u16string ScenarioTable(const calc::Analyses& analyses) {
     for (const auto& a : analyses) {
       const std::optional<std::int64_t>& minutes = a.*member;
       html += Cell(u"data-minutes", minutes ? Ascii(std::to_string(*minutes)) : u"-",
-                   a.result ? Duration(minutes) : u"—");
+                   a.result ? When(panel, a, minutes) : u"—");
     }
     html += u"</tr>";
   };
   minutesRow(u"0.15以下になるまで", &calc::ScenarioAnalysis::minutesToLimit);
   minutesRow(u"0になるまで", &calc::ScenarioAnalysis::minutesToZero);
   return html + u"</tbody></table>";
+}
+
+std::u16string Headline(const PanelAnalyses& panel) {
+  const calc::ScenarioAnalysis& entered = panel.scenarios[0];
+  const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
+  std::u16string text = u"呼気1リットルあたり ";
+  if (!entered.result) return text + u"計算できません。";
+  const double figure = entered.result.figure;
+  text += (figure < 0 ? u"0" : Number(figure)) + u" mg、" +
+          std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"。";
+  if (cautious.result) {
+    text += u"慎重な数値でも0.15以下になるのは" + When(panel, cautious, cautious.minutesToLimit) +
+            u"、0になるのは" + When(panel, cautious, cautious.minutesToZero) + u"。";
+  }
+  return text;
+}
+
+std::u16string Answer(const PanelAnalyses& panel) {
+  std::u16string html = u"<div class=\"answer\"><p class=\"headline\">" + Headline(panel) + u"</p>";
+  const calc::WidmarkInputs& entered = panel.scenarios[0].inputs;
+  if (panel.startMinute) {
+    const std::optional<double> hours = calc::HoursOf(entered.ElapsedHours, entered.ElapsedMinutes);
+    if (hours && *hours >= 0 && *hours < 1e6) {
+      html += u"<p>入力した経過時間は、飲み始め（" + ClockTime(*panel.startMinute, 0) + u"）から " +
+              ClockTime(*panel.startMinute, std::llround(*hours * 60)) + u" までです。</p>";
+    }
+  }
+  if (panel.scenarios[0].result) {
+    const double figure = panel.scenarios[0].result.figure;
+    std::u16string_view band;
+    if (figure > 1.5)
+      band =
+          u"1.5 mg を超える数値は、この計算機の説明（酒量と影響）の範囲を超えています。入力（量の"
+          u"桁など）を確かめて下さい。";
+    else if (figure >= 1)
+      band = u"呼気濃度1～1.5mg・・・泥酔（酒量と影響より）";
+    else if (figure >= 0.5)
+      band = u"呼気濃度0.5～1mg・・・酩酊（酒量と影響より）";
+    else if (figure >= 0.1)
+      band = u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）";
+    if (!band.empty()) html += u"<p class=\"effects\">" + std::u16string(band) + u"</p>";
+  }
+  html +=
+      u"<p "
+      u"class=\"safety\">0.15以下でも、運転してよいということではありません。「保有アルコール量が"
+      u"０．１５ミリグラム未満であれば、酒気帯び運転が許される」というのは「とんでもない誤解」です"
+      u"（使用目的より）。</p>";
+  return html + u"</div>";
 }
 
 std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
@@ -189,17 +282,18 @@ std::u16string Caveats(const PanelInputs& in) {
   return u"<ul class=\"caveats\" aria-label=\"注意点\">" + items + u"</ul>";
 }
 
-std::u16string DetailResultsHtml(const PanelInputs& in) {
-  const calc::Analyses analyses = calc::Analyse(in.entered);
-  std::u16string html = ScenarioTable(analyses);
-  html += WorkingTable(analyses[0]);
-  html += AmountTable(analyses);
+PanelHtml DetailPanel(const PanelInputs& in) {
+  const PanelAnalyses panel = AnalysePanel(in);
+  std::u16string html = Answer(panel);
+  html += ScenarioTable(panel);
+  html += WorkingTable(panel.scenarios[0]);
+  html += AmountTable(panel.scenarios);
   if (in.back) html += BackSection(in.entered, *in.back);
   html += Caveats(in);
-  html += u"<figure>" + Chart(analyses) +
+  html += u"<figure>" + Chart(panel.scenarios, panel.drinkingMinutes) +
           u"<figcaption>四つの前提による呼気1リットルあたりのアルコール量の推移（線の種類は凡例の"
           u"とおり、縦線は入力した経過時間、破線は0.15と0.25）</figcaption></figure>";
-  return html;
+  return {html, Headline(panel)};
 }
 
 }  // namespace report

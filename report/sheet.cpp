@@ -29,6 +29,8 @@ constexpr std::u16string_view kSheetStyle =
     u".sheet .chart .curve{stroke-width:1.5}.sheet .chart .entered{stroke:#000;fill:#000}"
     u".sheet .chart .tick{font-size:11px;fill:#333}"
     u".sheet .caution{border:0.3mm solid #888;padding:1mm 2mm;margin-top:2mm}"
+    u".sheet .answer p{margin:0.5mm 0}.sheet .headline{font-weight:bold}"
+    u".sheet .sr-only{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}"
     u"</style>";
 
 // The window's own caution (Label33), up to "参考数値と理解して下さい。".
@@ -57,18 +59,20 @@ std::u16string InputTable(const calc::WidmarkInputs& entered) {
 }  // namespace
 
 std::u16string SheetHtml(const PanelInputs& in, std::u16string_view when) {
-  const calc::Analyses analyses = calc::Analyse(in.entered);
+  const PanelAnalyses panel = AnalysePanel(in);
+  const calc::Analyses& analyses = panel.scenarios;
   std::u16string html = u"<article class=\"sheet\">" + std::u16string(kSheetStyle);
   html += u"<h1>計算書　ウィドマーク法による呼気1リットルあたりのアルコール量</h1>";
   html += u"<p>" + std::u16string(form::kForm1Caption) + u" " + Ascii(WIDMARK_VERSION) +
           u"　計算日時 " + Escape(when) + u"</p>";
   html += InputTable(in.entered);
-  html += ScenarioTable(analyses);
+  html += Answer(panel);
+  html += ScenarioTable(panel);
   html += WorkingTable(analyses[0]);
   html += AmountTable(analyses);
   if (in.back) html += BackSection(in.entered, *in.back);
   html += Caveats(in);
-  html += u"<figure>" + Chart(analyses) +
+  html += u"<figure>" + Chart(analyses, panel.drinkingMinutes) +
           u"<figcaption>四つの前提による推移（線の種類は凡例のとおり、破線は0.15と0.25）"
           u"</figcaption></figure>";
   html += u"<p class=\"caution\">" + WindowCaution() + u"</p>";

@@ -81,6 +81,18 @@ std::u16string Duration(std::optional<std::int64_t> minutes) {
          u"分";
 }
 
+std::u16string ClockTime(int start, std::int64_t minutes) {
+  constexpr std::int64_t kDay = 24 * 60;
+  const std::int64_t at = start + minutes;
+  const std::int64_t day = at / kDay, minute = at % kDay;
+  const std::u16string prefix = day == 0   ? u""
+                                : day == 1 ? u"翌日 "
+                                           : Ascii(std::to_string(day)) + u"日後 ";
+  const std::string mm = std::to_string(minute % 60);
+  return prefix + Ascii(std::to_string(minute / 60)) + u":" + (mm.size() < 2 ? u"0" : u"") +
+         Ascii(mm);
+}
+
 std::u16string Grouped(std::int64_t value) {
   const std::string digits = std::to_string(value < 0 ? -value : value);
   std::u16string out = value < 0 ? u"-" : u"";

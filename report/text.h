@@ -22,6 +22,10 @@ std::u16string Hex(double value);
 // Whole minutes as 7時間12分; "求められません" where there are none.
 std::u16string Duration(std::optional<std::int64_t> minutes);
 
+// The clock time `minutes` after `start` (minutes after midnight): "7:12",
+// "翌日 7:12" on the next day, "2日後 7:12" after that.
+std::u16string ClockTime(int start, std::int64_t minutes);
+
 // cc as "2,345", with thousands separators for reading.
 std::u16string Grouped(std::int64_t value);
 

@@ -10,7 +10,8 @@ set -euo pipefail
 build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin)
 package=("${build[@]}" dpkg-dev file)
 check=(lintian desktop-file-utils appstream xvfb xauth xdotool)
-web=(cmake ninja-build emscripten nodejs python3 python3-fonttools python3-brotli fonts-ipafont-gothic)
+web=(cmake ninja-build emscripten nodejs python3 python3-fonttools python3-brotli fonts-ipafont-gothic
+     librsvg2-bin)
 browser=(chromium npm imagemagick)
 test=("${build[@]}" locales clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils

@@ -86,12 +86,15 @@ echo "=== build-web"
 if site=$(scripts/web.sh build | tail -n 1); then
   table=build-web/tools/widmark-table.js
   check web-golden tests/golden_table.sh "$table" tests/data/golden.tsv
+  for mode in detail amounts back; do
+    check "web-$mode" tests/golden_table.sh "$table" "tests/data/$mode.tsv" "--$mode"
+  done
   check web-same-bits tests/same_bits.sh build/tools/widmark-table "$table" fuzz/corpus/*
   tests/desktop_shot.sh build/app/widmark build-web/desktop.png || failed+=("desktop-shot")
   log=build-web/browser.log
   (cd web/test && npm ci --no-audit --no-fund --loglevel=error \
      && WIDMARK_SITE=$site WIDMARK_DESKTOP_SHOT=$(realpath ../../build-web/desktop.png) \
-        node --test --test-reporter=tap calculator.test.mjs) > "$log" 2>&1 || true
+        node --test --test-reporter=tap calculator.test.mjs phone.test.mjs) > "$log" 2>&1 || true
   grep -E '^not ok|^# (pass|fail|skipped) ' "$log" || true
   read -r p < <(sed -n 's/^# pass \([0-9]\+\)$/\1/p' "$log") || true
   read -r f < <(sed -n 's/^# fail \([0-9]\+\)$/\1/p' "$log") || true

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "form/button_commands.h"
 #include "form/caption_wrap.h"
 #include "form/form1_design.h"
+#include "form/phone_layout.h"
 #include "tests/case_name.h"
 #include "tests/fake_toolkit.h"
 #include "tests/utf8.h"
@@ -163,5 +165,24 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"LongWordBreaksBetweenLetters", u"abcdefg", 3, kLeft, {u"abc", u"def", u"g"}},
         WrapCase{"CrLfStartsALine", u"ab\r\ncd", 9, kLeft, {u"ab", u"cd"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The phone arrangement places every box and button once, and every caption
+// with something to read (Label21's text lies under other labels on the
+// window too), each within the grid.
+TEST(FormCommands, PhoneLayoutPlacesEveryControlOnce) {
+  std::set<std::string> expected, placed;
+  for (const form::ControlDesign& row : form::kForm1Controls) {
+    const bool readable = row.caption.find_first_not_of(u" \u3000\r\n") != std::u16string::npos;
+    if ((row.kind != form::ControlKind::Label || readable) && row.name != "Label21")
+      expected.emplace(row.name);
+  }
+  for (const form::PhonePlace& place : form::kPhoneLayout) {
+    EXPECT_TRUE(placed.emplace(place.control).second) << place.control << " placed twice";
+    EXPECT_LE(1, place.firstColumn);
+    EXPECT_LE(place.firstColumn, place.lastColumn);
+    EXPECT_LE(place.lastColumn, form::kPhoneColumns);
+  }
+  EXPECT_EQ(placed, expected);
+}
 
 }  // namespace

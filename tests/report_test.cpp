@@ -1,4 +1,4 @@
-// The pure parts of the panel and the sheet, natively: durations, servings,
+// The pure parts of the panel and the sheet, natively: durations, clock times, servings,
 // the verdict words, escaping, and where the chart draws the two limits.
 #include <gtest/gtest.h>
 
@@ -20,6 +20,10 @@ TEST(Report, TextPieces) {
       {report::Duration(59), u"0時間59分"},
       {report::Duration(142), u"2時間22分"},
       {report::Duration(std::nullopt), u"求められません"},
+      {report::ClockTime(20 * 60, 0), u"20:00"},
+      {report::ClockTime(20 * 60, 312), u"翌日 1:12"},
+      {report::ClockTime(23 * 60 + 30, 309), u"翌日 4:39"},
+      {report::ClockTime(0, 3 * 1440 + 5), u"3日後 0:05"},
       {report::Grouped(1234567), u"1,234,567"},
       {report::Grouped(999), u"999"},
       {report::Servings(350, 350), u"1.0"},

@@ -200,7 +200,7 @@ int main(int argc, char* argv[]) {
         break;
       case Mode::Sheet:
         std::cout << report::Utf8(
-            report::CalculationSheet({in.inputs, in.back, std::nullopt}, Now()));
+            report::CalculationSheet({in.inputs, in.back, std::nullopt, std::nullopt}, Now()));
         return 0;  // one sheet, for the first line
     }
   }

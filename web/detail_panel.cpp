@@ -18,9 +18,10 @@
 
 // The page's side (page.js).
 // clang-format off
-EM_JS(void, ShowPanel, (const char16_t* results, int resultBytes, const char16_t* sheet,
-                        int sheetBytes), {
-  Module.page.showDetail(UTF16ToString(results, resultBytes), UTF16ToString(sheet, sheetBytes));
+EM_JS(void, ShowPanel, (const char16_t* results, int resultBytes, const char16_t* headline,
+                        int headlineBytes, const char16_t* sheet, int sheetBytes), {
+  Module.page.showDetail(UTF16ToString(results, resultBytes),
+                         UTF16ToString(headline, headlineBytes), UTF16ToString(sheet, sheetBytes));
 });
 
 EM_JS(char16_t*, Now, (), {
@@ -52,8 +53,23 @@ int Bytes(std::u16string_view text) {
   return static_cast<int>(text.size() * sizeof(char16_t));
 }
 
-void Show(std::u16string_view results, std::u16string_view sheet = u"") {
-  ShowPanel(results.data(), Bytes(results), sheet.data(), Bytes(sheet));
+void Show(std::u16string_view results, std::u16string_view headline = u"",
+          std::u16string_view sheet = u"") {
+  ShowPanel(results.data(), Bytes(results), headline.data(), Bytes(headline), sheet.data(),
+            Bytes(sheet));
+}
+
+// "HH:MM" from a time input, as minutes after midnight; nullopt when empty.
+std::optional<int> MinuteOfDay(std::u16string_view text) {
+  if (text.size() < 5 || text[2] != u':') return std::nullopt;
+  int value = 0;
+  for (std::size_t i : {0, 1, 3, 4}) {
+    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+    value = value * 10 + (text[i] - u'0');
+  }
+  const int hours = value / 100, minutes = value % 100;
+  if (hours > 23 || minutes > 59) return std::nullopt;
+  return hours * 60 + minutes;
 }
 
 // Why the panel cannot be worked out: a box or panel input that gives no number.
@@ -88,6 +104,7 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
     in.drinkingHours = calc::HoursOf(values[3], values[4]);
     if (!in.drinkingHours) return Unread(kPanelFields[3].label, calc::ReadFault::BeyondRange);
   }
+  in.startMinute = MinuteOfDay(BoxText("DrinkStart"));
   return in;
 }
 
@@ -103,7 +120,14 @@ void ShowDetailPanel() {
   char16_t* now = Now();
   const std::u16string when(now);
   std::free(now);
-  Show(report::DetailResultsHtml(in), report::SheetHtml(in, when));
+  const report::PanelHtml panel = report::DetailPanel(in);
+  Show(panel.results, panel.headline, report::SheetHtml(in, when));
+}
+
+void ClearDetailPanel(std::u16string_view title) {
+  Show(u"<p class=\"unread\">計算は「" + report::Escape(title) +
+       u"」で終わったため、計算の詳細は表示していません。入力を確かめて、もう一度計算して"
+       u"下さい。</p>");
 }
 
 }  // namespace web

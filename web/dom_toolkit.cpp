@@ -58,6 +58,7 @@ class DomToolkit final : public toolkit::Toolkit {
  public:
   int ShowMessage(std::u16string_view prompt, toolkit::MessageStyle style,
                   std::u16string_view title) override {
+    LastTitle().assign(title);
     return ShowBox(prompt.data(), Bytes(prompt), static_cast<int>(style), title.data(),
                    Bytes(title));
   }
@@ -87,6 +88,11 @@ class DomToolkit final : public toolkit::Toolkit {
 
   void Unload() override { CloseWindow(); }
 };
+
+std::u16string& LastTitle() {
+  static std::u16string title;
+  return title;
+}
 
 toolkit::Toolkit& PageToolkit() {
   static DomToolkit toolkit;

@@ -4,6 +4,8 @@
 // controls as elements by their design names, the browser's print, and a
 // closed window.
 
+#include <string>
+
 namespace toolkit {
 class Toolkit;
 }
@@ -12,5 +14,8 @@ namespace web {
 
 // The one toolkit of the page.
 toolkit::Toolkit& PageToolkit();
+
+// The title of the last message box shown; the page clears it before a command.
+std::u16string& LastTitle();
 
 }  // namespace web

@@ -4,6 +4,7 @@
 // After 計算する the panel below the window shows the calculation's detail.
 #include <emscripten/emscripten.h>
 
+#include <string>
 #include <string_view>
 
 #include "form/button_commands.h"
@@ -18,10 +19,17 @@ EMSCRIPTEN_KEEPALIVE void StartCalculator() {
 }
 
 EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
+  web::LastTitle().clear();
   if (const form::ButtonCommand* command = form::FindButtonCommand(button))
     command->run(web::PageToolkit());
-  // The panel below the window works out what the calculation was for.
-  if (std::string_view(button) == "Command1") web::ShowDetailPanel();
+  // The panel below the window works out what the calculation was for, once
+  // the window has reached a figure; after a caution it shows nothing stale.
+  if (std::string_view(button) != "Command1") return;
+  const std::u16string& title = web::LastTitle();
+  if (title == u"有罪です" || title == u"不該当" || title == u"計算結果")
+    web::ShowDetailPanel();
+  else
+    web::ClearDetailPanel(title);
 }
 
 // The panel's own inputs changed after a calculation.

@@ -10,6 +10,7 @@
 #include "calc/input_boxes.h"
 #include "form/caption_wrap.h"
 #include "form/form1_design.h"
+#include "form/phone_layout.h"
 
 // The page's side (page.js) of each call.
 // clang-format off
@@ -40,6 +41,13 @@ EM_JS(char16_t*, Value, (const char* name), {
   const copy = _malloc(bytes);
   stringToUTF16(text, copy, bytes);
   return copy;
+});
+
+EM_JS(void, SetPhonePlace, (const char* name, int order, int firstColumn, int lastColumn), {
+  const element = document.getElementById(UTF8ToString(name));
+  element.dataset.phone = "";
+  element.style.setProperty("--phone-order", order);
+  element.style.setProperty("--phone-column", `${firstColumn} / ${lastColumn + 1}`);
 });
 
 EM_JS(void, SetTitle, (const char16_t* title, int bytes), {
@@ -139,6 +147,13 @@ void BuildForm1() {
       SetBoxText(row.name, row.caption);
     else
       ShowCaption(row, row.caption);
+  }
+  // Where each control stands on a narrow screen; the page's style uses it
+  // below the window's width.
+  for (std::size_t i = 0; i < form::kPhoneLayout.size(); ++i) {
+    const form::PhonePlace& place = form::kPhoneLayout[i];
+    const std::string name(place.control);
+    SetPhonePlace(name.c_str(), static_cast<int>(i), place.firstColumn, place.lastColumn);
   }
   for (const calc::InputBox& box : calc::kInputBoxTable) {
     const std::string name(box.name);

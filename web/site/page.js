@@ -10,8 +10,9 @@ const kAlignments = ["left", "centre", "right"];
 const kStandardColour = -1;
 const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
 const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, advances are exact
-const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkingHours",
-                      "DrinkingMinutes"];
+const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
+                      "DrinkingHours", "DrinkingMinutes"];
+const kNarrow = "(max-width: 640px)";  // below the window's own width
 const kLinkLimit = 2000;  // characters of a fragment that are read at all
 
 function Colour(rgb) {
@@ -131,11 +132,26 @@ const page = {
   },
 
   // Built by the C++ from numbers, fixed texts and escaped input only.
-  showDetail(results, sheet) {
+  showDetail(results, headline, sheet) {
     document.getElementById("detail-results").innerHTML = results;
+    document.getElementById("detail-headline").textContent = headline;
     document.getElementById("sheet").innerHTML = sheet;
+    document.getElementById("PrintSheet").disabled = !sheet;
     document.getElementById("detail").hidden = false;
     this.calculated = true;
+  },
+
+  // The drinking time and the two clock times are one fact: with both times
+  // given, the drinking time is theirs (an end before the start is the next day).
+  deriveDrinkingTime() {
+    const [start, end] = ["DrinkStart", "DrinkEnd"].map((id) => document.getElementById(id).value);
+    const derived = Boolean(start && end);
+    for (const id of ["DrinkingHours", "DrinkingMinutes"]) document.getElementById(id).readOnly = derived;
+    if (!derived) return;
+    const minutes = (text) => Number(text.slice(0, 2)) * 60 + Number(text.slice(3, 5));
+    const length = (minutes(end) - minutes(start) + 24 * 60) % (24 * 60);
+    document.getElementById("DrinkingHours").value = String(Math.floor(length / 60));
+    document.getElementById("DrinkingMinutes").value = String(length % 60);
   },
 
   // The link that reproduces a calculation: every box's text and the panel's
@@ -180,6 +196,7 @@ const page = {
       return;
     }
     for (const [id, text] of values) document.getElementById(id).value = text;
+    this.deriveDrinkingTime();
     await this.run("Command1");
   },
 
@@ -201,7 +218,14 @@ const page = {
       await Module.ccall("RunButton", null, ["string"], [button], {async: true});
     } finally {
       this.busy = false;
-      if (button === "Command1") this.writeLink();
+      if (button === "Command1") {
+        this.writeLink();
+        // On a phone the panel lies below the fold: bring its answer into view.
+        const panel = document.getElementById("detail");
+        if (!panel.hidden && matchMedia(kNarrow).matches) {
+          document.getElementById("detail-title").scrollIntoView({block: "start"});
+        }
+      }
       document.dispatchEvent(new CustomEvent("widmark-command", {detail: button}));
     }
   },
@@ -232,6 +256,7 @@ const page = {
     });
     // The panel's own inputs rework the panel once a calculation has been made.
     document.getElementById("detail-inputs").addEventListener("input", () => {
+      this.deriveDrinkingTime();
       if (!this.calculated || this.busy) return;
       Module.ccall("UpdatePanel", null, [], []);
       this.writeLink();
@@ -239,9 +264,20 @@ const page = {
     document.getElementById("PrintSheet").addEventListener("click", () => this.printSheet());
     this.focusControl(document.getElementById("Text1"));
     document.body.dataset.ready = "true";
+    requestAnimationFrame(() => setTimeout(RegisterServiceWorker, 0));
     this.readLink();
   },
 };
+
+// Offline and on the home screen: the service worker keeps the site's files.
+// From a file:// address, or without service workers, the page works online.
+// It is registered once the page stands, so that its downloads never delay
+// the first paint.
+function RegisterServiceWorker() {
+  if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  }
+}
 
 var Module = {
   page,

@@ -382,7 +382,7 @@ const kPanelCases = [
    typed: {Text1: "720", Text2: "1000", Text9: "250", Text12: "12", Text4: "5", Text8: "40"},
    back: {BackMeasured: "0.6", BackHours: "２", BackMinutes: ""}},
   {name: "no elimination gives no times", typed: {Text7: "0"}},
-  {name: "a failing entry, the others computed", typed: {Text6: "0"}},
+  {name: "a failing entry empties the panel, saying why", typed: {Text6: "0"}, cleared: true},
 ];
 
 // What the panel shows, from its data- attributes.
@@ -414,6 +414,11 @@ for (const c of kPanelCases) {
     await Type(page, c.typed);
     await Press(page, "Command1");
     await page.waitForSelector("#detail:not([hidden])");
+    if (c.cleared) {
+      assert.deepEqual((await PanelData(page)).figures, []);
+      assert.match(await page.textContent("#detail-results"), /「計算できません」で終わったため/);
+      return;
+    }
     await Type(page, c.back ?? {});  // the panel follows its own inputs
     const shown = await PanelData(page);
     const line = (await Values(page)).join("\t");

@@ -10,7 +10,8 @@ import {chromium} from "playwright-core";
 const kTypes = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
   ".wasm": "application/wasm", ".woff2": "font/woff2", ".svg": "image/svg+xml",
-  ".txt": "text/plain; charset=utf-8",
+  ".txt": "text/plain; charset=utf-8", ".png": "image/png",
+  ".webmanifest": "application/manifest+json",
 };
 
 export const kChromiumFlags = [
@@ -18,8 +19,9 @@ export const kChromiumFlags = [
   "--disable-background-networking", "--disable-component-update", "--disable-sync",
 ];
 
-// Serves the site folder; `extra` maps further paths to files elsewhere.
-export function Serve(site, extra = {}) {
+// Serves the site folder; `extra` maps further paths to files elsewhere;
+// `headers` go with every answer (a long cache lifetime, say).
+export function Serve(site, extra = {}, headers = {}) {
   const server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname));
     let file = extra[path] ?? join(site, path);
@@ -30,7 +32,8 @@ export function Serve(site, extra = {}) {
     try {
       if (statSync(file).isDirectory()) file = join(file, "index.html");
       const body = readFileSync(file);
-      response.writeHead(200, {"content-type": kTypes[extname(file)] ?? "application/octet-stream"});
+      response.writeHead(200, {"content-type": kTypes[extname(file)] ?? "application/octet-stream",
+                               ...headers});
       response.end(body);
     } catch {
       response.writeHead(404).end();
@@ -41,13 +44,16 @@ export function Serve(site, extra = {}) {
   });
 }
 
-export async function Launch() {
+// A fresh profile; `options` are Playwright's context options (a phone's
+// viewport, touch, offline, service workers blocked).
+export async function Launch(options = {}) {
   const profile = mkdtempSync(join(tmpdir(), "widmark-chromium-"));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: "/usr/bin/chromium",
     args: kChromiumFlags,
     viewport: {width: 720, height: 900},
     locale: "ja-JP",
+    ...options,
   });
   context.cleanup = async () => {
     await context.close();
