@@ -2,7 +2,7 @@
 # and a cache name made from a hash of their contents.
 # Usage: cmake -DSITE=<folder> -DTEMPLATE=<sw.js.in> -P service_worker.cmake
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
-list(REMOVE_ITEM files sw.js)
+list(REMOVE_ITEM files sw.js widmark-files.js)  # the latter only for file:// addresses
 list(SORT files)
 set(hashes "")
 set(WIDMARK_FILES "\"./\"")

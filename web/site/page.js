@@ -279,9 +279,42 @@ function RegisterServiceWorker() {
   }
 }
 
+// From a file:// address the browser fetches neither the font nor the
+// WebAssembly: both come from a script of their own, which loads there.
+const kFromFile = location.protocol === "file:";
+let embedded = null;
+function EmbeddedFiles() {
+  embedded ??= new Promise((done, failed) => {
+    const script = document.createElement("script");
+    script.src = "widmark-files.js";
+    script.onload = () => {
+      const bytes = (text) => Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+      done({font: bytes(self.WidmarkFiles.font), wasm: bytes(self.WidmarkFiles.wasm)});
+    };
+    script.onerror = failed;
+    document.head.appendChild(script);
+  });
+  return embedded;
+}
+
+async function FontReady() {
+  if (kFromFile) {
+    const face = new FontFace(kFace, (await EmbeddedFiles()).font);
+    document.fonts.add(await face.load());
+  }
+  await document.fonts.load(`16px "${kFace}"`);
+}
+
 var Module = {
   page,
   onRuntimeInitialized() {
-    document.fonts.load(`16px "${kFace}"`).then(() => page.start());
+    FontReady().then(() => page.start());
   },
 };
+if (kFromFile) {
+  Module.instantiateWasm = (imports, done) => {
+    EmbeddedFiles().then((files) => WebAssembly.instantiate(files.wasm, imports))
+        .then((result) => done(result.instance));
+    return {};  // the exports come through `done`
+  };
+}

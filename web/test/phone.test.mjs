@@ -251,11 +251,16 @@ test("offline after the first visit, and a rebuilt site replaces the cache", asy
   }
 });
 
-test("without service workers the page still works online", async () => {
-  const {context, page} = await Phone(390, {serviceWorkers: "block"});
-  try {
-    assert.deepEqual(await Tap(page, "Command1"), ["有罪です"]);
-  } finally {
-    await context.cleanup();
-  }
-});
+for (const [name, options] of [["without service workers", {serviceWorkers: "block"}],
+                               ["opened from a file", {at: `file://${kSite}/index.html`}]]) {
+  test(`${name} the page still works`, async () => {
+    const {context, page} = await Phone(390, options);
+    try {
+      assert.deepEqual(await Tap(page, "Command1"), ["有罪です"]);
+      assert.equal(await page.textContent("#Label24"), "0.2524862592");
+      assert.equal(await page.evaluate(() => document.fonts.check('16px "Widmark Page Gothic"')), true);
+    } finally {
+      await context.cleanup();
+    }
+  });
+}
