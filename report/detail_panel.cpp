@@ -130,8 +130,11 @@ std::u16string Headline(const PanelAnalyses& panel) {
   text += (figure < 0 ? u"0" : Number(figure)) + u" mg、" +
           std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"。";
   if (cautious.result) {
-    text += u"慎重な数値でも0.15以下になるのは" + When(panel, cautious, cautious.minutesToLimit) +
-            u"、0になるのは" + When(panel, cautious, cautious.minutesToZero) + u"。";
+    // Said in full here: from the start of drinking unless counted from its end.
+    const std::u16string_view from = FromEnd(panel, cautious) ? u"" : u"飲酒開始から";
+    text += u"慎重な数値でも0.15以下になるのは" + std::u16string(from) +
+            When(panel, cautious, cautious.minutesToLimit) + u"、0になるのは" +
+            std::u16string(from) + When(panel, cautious, cautious.minutesToZero) + u"。";
   }
   return text;
 }
