@@ -8,34 +8,23 @@ namespace {
 BackFigure AtDriving(Condition condition, double eliminationRate, double breathRatio,
                      const BackInputs& back) {
   BackFigure f{condition, eliminationRate, breathRatio, 0, 0, {}};
+  const auto failed = [&f](const Fault& fault) {
+    f.atDriving = {0, fault};
+    return f;
+  };
   Checked op;
   const Elapsed elapsed = ElapsedTime(op, back.hours, back.minutes);
   f.elapsed = elapsed.hours;
-  if (elapsed.fault) {
-    f.atDriving = {0, elapsed.fault};
-    return f;
-  }
+  if (elapsed.fault) return failed(*elapsed.fault);
   // ((rate x elapsed) x 1000) / ratio, in that order, as the forward rule.
   const double eliminated = op.Mul(eliminationRate, f.elapsed);
-  if (auto fault = op.EndStep(Step::EliminatedAlcohol, eliminated)) {
-    f.atDriving = {0, fault};
-    return f;
-  }
+  if (auto fault = op.EndStep(Step::EliminatedAlcohol, eliminated)) return failed(*fault);
   const double milligrams = op.Mul(eliminated, kMilligramsPerGram);
-  if (auto fault = op.EndStep(Step::Milligrams, milligrams)) {
-    f.atDriving = {0, fault};
-    return f;
-  }
+  if (auto fault = op.EndStep(Step::Milligrams, milligrams)) return failed(*fault);
   f.added = op.Div(milligrams, breathRatio);  // a ratio of 0 fails, 0/0 included
-  if (auto fault = op.EndStep(Step::BreathAlcohol, f.added)) {
-    f.atDriving = {0, fault};
-    return f;
-  }
+  if (auto fault = op.EndStep(Step::BreathAlcohol, f.added)) return failed(*fault);
   const double figure = op.Add(back.measured, f.added);
-  if (auto fault = op.EndStep(Step::BreathAlcohol, figure)) {
-    f.atDriving = {0, fault};
-    return f;
-  }
+  if (auto fault = op.EndStep(Step::BreathAlcohol, figure)) return failed(*fault);
   f.atDriving = {figure, std::nullopt};
   return f;
 }
