@@ -20,7 +20,10 @@ number=
 for attempt in 1 2 3; do
   rm -f "$dir/display"
   mkfifo "$dir/display"
-  Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp 3> "$dir/display" \
+  # -noreset: by default the server resets when its last client leaves (the
+  # check below, or the accessibility bus launcher), refusing anyone who
+  # connects meanwhile.
+  Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp -noreset 3> "$dir/display" \
     > "$dir/xvfb.log" 2>&1 &
   server=$!
   number=
