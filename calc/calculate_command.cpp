@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/input_boxes.h"
 #include "calc/number_text.h"
@@ -48,6 +49,38 @@ std::u16string Captions(std::initializer_list<int> boxes) {
   return text;
 }
 
+std::u16string Captions(const std::vector<int>& boxes) {
+  std::u16string text;
+  for (int box : boxes) text += Captions({box});
+  return text;
+}
+
+// The boxes a fault's box names, in the order it names them.
+std::vector<int> FaultBoxes(const Fault& fault) {
+  const bool zeroDivisor = fault.kind != FaultKind::Overflow;
+  if (zeroDivisor && fault.step == Step::ScaledConcentration) return {6, 3};
+  switch (fault.step) {
+    case Step::EthanolVolume:
+      return {1, 2, 9, 10, 11, 12};
+    case Step::EthanolMass:
+      return {1, 2, 9, 5};
+    case Step::DistributionMass:
+      return {6, 3};
+    case Step::MinutesScaled:
+    case Step::ElapsedTime:
+      return {4, 8};
+    case Step::ScaledConcentration:
+      return {1, 2, 9, 5, 6, 3};
+    case Step::EliminatedAlcohol:
+    case Step::BloodAlcohol:
+    case Step::Milligrams:
+      return {7, 4, 8};
+    case Step::BreathAlcohol:
+      return {13};
+  }
+  return {};
+}
+
 std::u16string FaultPrompt(const Fault& fault) {
   const bool zeroDivisor = fault.kind != FaultKind::Overflow;
   if (zeroDivisor && fault.step == Step::ScaledConcentration) {
@@ -60,35 +93,8 @@ std::u16string FaultPrompt(const Fault& fault) {
     return toolkit::JoinLines(
         {Concat({u" ", Captions({13}), u"が０のため、計算できません。"}), u"", kCheckTheBoxes});
   }
-  std::u16string boxes;
-  switch (fault.step) {
-    case Step::EthanolVolume:
-      boxes = Captions({1, 2, 9, 10, 11, 12});
-      break;
-    case Step::EthanolMass:
-      boxes = Captions({1, 2, 9, 5});
-      break;
-    case Step::DistributionMass:
-      boxes = Captions({6, 3});
-      break;
-    case Step::MinutesScaled:
-    case Step::ElapsedTime:
-      boxes = Captions({4, 8});
-      break;
-    case Step::ScaledConcentration:
-      boxes = Captions({1, 2, 9, 5, 6, 3});
-      break;
-    case Step::EliminatedAlcohol:
-    case Step::BloodAlcohol:
-    case Step::Milligrams:
-      boxes = Captions({7, 4, 8});
-      break;
-    case Step::BreathAlcohol:
-      boxes = Captions({13});
-      break;
-  }
   return toolkit::JoinLines({u" 計算の途中で数値が大きくなりすぎたため、計算できません。", u"",
-                             u"次の欄の数値を確かめて下さい。", boxes});
+                             u"次の欄の数値を確かめて下さい。", Captions(FaultBoxes(fault))});
 }
 
 // The verdict box: the figure's text on line 5, as in Label24.
@@ -164,6 +170,22 @@ std::u16string UnreadPrompt(const UnreadBox& unread) {
 }
 
 }  // namespace
+
+std::vector<std::string_view> BoxesNamed(const toolkit::Toolkit& toolkit) {
+  WidmarkInputs in;
+  std::vector<int> boxes;
+  if (const std::optional<UnreadBox> unread = ReadBoxes(toolkit, in)) {
+    boxes = {static_cast<int>(unread->box) + 1};
+  } else {
+    const bool given = (in.SakeAmount != 0 || in.BeerAmount != 0 || in.OtherAmount != 0) &&
+                       (in.ElapsedHours != 0 || in.ElapsedMinutes != 0) && in.BodyWeight != 0;
+    const BreathAlcoholResult result = ComputeBreathAlcohol(in);
+    if (given && !result) boxes = FaultBoxes(*result.fault);
+  }
+  std::vector<std::string_view> names;
+  for (int box : boxes) names.push_back(kInputBoxTable[static_cast<std::size_t>(box - 1)].name);
+  return names;
+}
 
 void CalculateCommand(toolkit::Toolkit& toolkit) {
   WidmarkInputs in;

@@ -102,6 +102,31 @@ class AccessibilityTest : public QObject {
     QCOMPARE(names.size(), 13);
   }
 
+  // The window's children in reading order: each box right after its
+  // caption (the minutes and the strengths after their neighbour's unit),
+  // its unit after it; the figure after its caption; nothing blank.
+  void childrenReadInOrder() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_form.get());
+    QStringList read;
+    for (int i = 0; i < window->childCount(); ++i) {
+      QAccessibleInterface* child = window->child(i);
+      QCOMPARE(window->indexOfChild(child), i);
+      QVERIFY2(!child->text(QAccessible::Name).isEmpty(), qPrintable(child->object()->objectName()));
+      read << child->object()->objectName();
+    }
+    const auto after = [&read](const char* first, const char* second) {
+      const qsizetype at = read.indexOf(QLatin1String(first));
+      return at >= 0 && at + 1 < read.size() && read[at + 1] == QLatin1String(second);
+    };
+    QVERIFY(after("Label2", "Text1") && after("Text1", "Label11") && after("Label11", "Text10"));
+    QVERIFY(after("Label5", "Text4") && after("Label14", "Text8") && after("Text8", "Label27"));
+    QVERIFY(after("Label49", "Text13") && after("Label6", "Label24") && after("Label24", "Label18"));
+    QVERIFY(!read.contains("Label21") && !read.contains("Label45"));
+    // What is painted, and the Tab order, stay as designed.
+    QCOMPARE(m_form->TabOrder().front()->objectName(), QStringLiteral("Text1"));
+    QCOMPARE(m_form->TabOrder().front()->nextInFocusChain()->objectName(), QStringLiteral("Text2"));
+  }
+
   void newFigureIsAnnounced() {
     g_nameChanges.clear();
     m_form->Label("Label24")->SetCaption(QStringLiteral("0.2524862592"));

@@ -1,7 +1,9 @@
 #include "calc/calculate_command.h"
+#include "calc/input_boxes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 namespace {
 
 using testing_support::FakeToolkit;
+using testing_support::ShownBox;
 using testing_support::Utf8;
 
 const std::u16string kPunishablePrompt =
@@ -57,6 +60,24 @@ std::u16string TooLarge(const std::u16string& boxes) {
 std::u16string Unreadable(const std::u16string& boxAndText) {
   return u" " + boxAndText +
          u"は数値として読み取れません。\r\n\r\n数字で入力して下さい。例：1000、２．５";
+}
+
+// The boxes the page marks after a 計算できません box are the ones it names,
+// in its order; after any other box, none.
+void ExpectBoxesNamed(const FakeToolkit& toolkit, const ShownBox& box) {
+  const std::vector<std::string_view> named = calc::BoxesNamed(toolkit);
+  if (box.title != u"計算できません") {
+    EXPECT_TRUE(named.empty()) << named.front();
+    return;
+  }
+  ASSERT_FALSE(named.empty());
+  std::size_t from = 0;
+  for (const std::string_view name : named) {
+    const auto row = std::find_if(calc::kInputBoxTable.begin(), calc::kInputBoxTable.end(),
+                                  [name](const calc::InputBox& b) { return b.name == name; });
+    from = box.prompt.find(u"「" + std::u16string(row->caption) + u"」", from);
+    ASSERT_NE(from, std::u16string::npos) << name << " not named, or out of order";
+  }
 }
 
 struct Flow {
@@ -254,6 +275,7 @@ TEST_P(CalculateFlow, ShowsOneBoxAndTheFigure) {
   for (int i = 1; i <= 13; ++i) expectedReads.push_back("Text" + std::to_string(i));
   EXPECT_EQ(toolkit.reads, expectedReads);
   for (const auto& written : toolkit.writes) EXPECT_EQ(written, "Label24");
+  ExpectBoxesNamed(toolkit, box);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculate, CalculateFlow, testing::ValuesIn(kFlows),
@@ -312,6 +334,7 @@ TEST(Calculate, EveryFaultPromptNamesItsBoxes) {
     EXPECT_EQ(Utf8(toolkit.boxes[0].title), "計算できません");
     EXPECT_EQ(Utf8(toolkit.boxes[0].prompt), Utf8(prompt));
     EXPECT_EQ(Utf8(toolkit.texts["Label24"]), "0");
+    ExpectBoxesNamed(toolkit, toolkit.boxes[0]);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "calc/calculate_command.h"
 #include "form/button_commands.h"
 #include "form/caption_wrap.h"
+#include "form/contrast.h"
 #include "form/form1_design.h"
 #include "form/phone_layout.h"
 #include "tests/case_name.h"
@@ -175,6 +176,7 @@ TEST(FormCommands, PhoneLayoutPlacesEveryControlOnce) {
     const bool readable = row.caption.find_first_not_of(u" \u3000\r\n") != std::u16string::npos;
     if ((row.kind != form::ControlKind::Label || readable) && row.name != "Label21")
       expected.emplace(row.name);
+    EXPECT_EQ(form::IsRead(row.name), expected.count(std::string(row.name)) == 1) << row.name;
   }
   for (const form::PhonePlace& place : form::kPhoneLayout) {
     EXPECT_TRUE(placed.emplace(place.control).second) << place.control << " placed twice";
@@ -183,6 +185,86 @@ TEST(FormCommands, PhoneLayoutPlacesEveryControlOnce) {
     EXPECT_LE(place.lastColumn, form::kPhoneColumns);
   }
   EXPECT_EQ(placed, expected);
+}
+
+// What the window means, row by row: each box's caption (none where boxes
+// share one) and the unit or note beside it. The arrangement is the reading
+// order, so each box must come right after its caption (or after its
+// neighbour's unit), and its unit right after it on the same grid row, in
+// the next column.
+struct Reading {
+  std::string_view box, caption, unit;
+};
+constexpr Reading kReadings[] = {
+    {"Text1", "Label2", "Label11"},  {"Text10", "", "Label23"},
+    {"Text2", "Label3", "Label12"},  {"Text11", "", "Label31"},
+    {"Text9", "Label29", "Label30"}, {"Text12", "", "Label32"},
+    {"Text3", "Label4", "Label13"},  {"Text4", "Label5", "Label14"},
+    {"Text8", "", "Label27"},        {"Label24", "Label6", "Label18"},
+    {"Text5", "Label8", "Label15"},  {"Text6", "Label9", "Label16"},
+    {"Text7", "Label10", "Label17"}, {"Text13", "Label49", "Label50"},
+};
+
+TEST(FormCommands, PhoneLayoutReadsEachBoxAfterItsCaptionWithItsUnitBeside) {
+  // Rows as the page's grid fills them: a place whose first column lies
+  // left of where the row has reached starts a new row.
+  std::map<std::string_view, std::pair<int, std::size_t>> row;  // row, index
+  int current = 0, reached = 0;
+  for (std::size_t i = 0; i < form::kPhoneLayout.size(); ++i) {
+    const form::PhonePlace& place = form::kPhoneLayout[i];
+    if (place.firstColumn <= reached) ++current;
+    reached = place.lastColumn;
+    row[place.control] = {current, i};
+  }
+  const auto at = [&](std::size_t i) { return form::kPhoneLayout[i].control; };
+  std::set<std::string_view> units;
+  for (const Reading& r : kReadings) units.insert(r.unit);
+  for (const Reading& r : kReadings) {
+    const auto [boxRow, box] = row.at(r.box);
+    ASSERT_GT(box, 0u);
+    if (!r.caption.empty())
+      EXPECT_EQ(at(box - 1), r.caption) << r.box << " not right after its caption";
+    else
+      EXPECT_EQ(units.count(at(box - 1)), 1u) << r.box << " not after its neighbour's unit";
+    EXPECT_EQ(at(box + 1), r.unit) << r.box << " without its unit after it";
+    const auto [unitRow, unit] = row.at(r.unit);
+    EXPECT_EQ(unitRow, boxRow) << r.unit << " not beside " << r.box;
+    EXPECT_EQ(form::kPhoneLayout[unit].firstColumn, form::kPhoneLayout[box].lastColumn + 1)
+        << r.unit << " not in the column after " << r.box;
+  }
+}
+
+// Where the page needs every text to read (a phone, more contrast asked
+// for), the design's colours that fall short are darkened, keeping their
+// hue: exactly the three pairs that measure below 4.5 to 1.
+TEST(FormCommands, DesignColoursDarkenedOnlyWhereTheyFallShort) {
+  std::set<std::string_view> darkened;
+  for (const form::ControlDesign& row : form::kForm1Controls) {
+    if (row.textColour == form::kStandardColour || !form::IsRead(row.name)) continue;
+    const std::int32_t back =
+        row.backColour == form::kStandardColour ? form::kStandardFace : row.backColour;
+    const std::int32_t readable = form::ReadableOn(row.textColour, back, form::kTextContrast);
+    EXPECT_GE(form::ContrastRatio(readable, back), form::kTextContrast) << row.name;
+    if (readable == row.textColour) continue;
+    darkened.insert(row.name);
+    for (int shift : {0, 8, 16})  // the same hue: a channel at 0 stays at 0
+      EXPECT_EQ((readable >> shift & 255) == 0, (row.textColour >> shift & 255) == 0) << row.name;
+  }
+  EXPECT_EQ(darkened, (std::set<std::string_view>{"Label20", "Label40", "Label51"}));
+  EXPECT_NEAR(form::ContrastRatio(form::Rgb(192, 0, 0), form::kStandardFace), 3.561, 0.0005);
+  EXPECT_NEAR(form::ContrastRatio(form::Rgb(255, 0, 0), form::kStandardFace), 2.198, 0.0005);
+}
+
+// What is read of a caption: one text, decoration left out, English marked.
+TEST(FormCommands, CaptionsReadAsOneText) {
+  EXPECT_EQ(form::ReadableText(u"  \u3000ab\r\n\u3000 c  "), u"ab c");
+  EXPECT_EQ(form::ReadableText(u"\u3000\u3000"), u"");
+  EXPECT_TRUE(form::IsDecorativeLine(u"－－－\u3000 "));
+  EXPECT_FALSE(form::IsDecorativeLine(u"－－飲"));
+  EXPECT_TRUE(form::IsEnglish(u"  Ver9"));
+  EXPECT_TRUE(form::IsEnglish(u"Widmark Calculator\u3000\u3000"));
+  EXPECT_FALSE(form::IsEnglish(u"Widmark法算定計算"));
+  EXPECT_FALSE(form::IsEnglish(u"1900"));
 }
 
 }  // namespace

@@ -16,6 +16,25 @@ from gi.repository import Atspi  # noqa: E402
 LABEL24_AT = (304, 280)  # its place on the window, from the design (twips / 15)
 FIGURE = "0.2524862592"  # the start-up inputs' figure
 
+# What the window reads just before each box (by the box's name): its own
+# caption, or, for the minutes and the strengths, its neighbour's unit.
+READ_BEFORE = {
+    "飲酒日本酒の量（単位はＣＣ）": "飲酒日本酒の量（単位はＣＣ）",
+    "日本酒のアルコール濃度（度）": "ＣＣ",
+    "飲酒ビールの量（単位はＣＣ）": "飲酒ビールの量（単位はＣＣ）",
+    "ビールのアルコール濃度（度）": "ＣＣ",
+    "ワインその他のアルコール類": "ワインその他のアルコール類",
+    "ワインその他のアルコール濃度（度）": "ＣＣ",
+    "あなたの体重は（単位はＫｇ）": "あなたの体重は（単位はＫｇ）",
+    "飲酒開始後の経過時間は（時間）": "飲酒開始後の経過時間は",
+    "飲酒開始後の経過時間は（分）": "時間",
+    "エタノールの比重": "エタノールの比重",
+    "アルコール体内分布係数": "アルコール体内分布係数",
+    "体内アルコール減少率": "体内アルコール減少率",
+    "血中量の呼気量への換算率": "血中量の呼気量への換算率",
+}
+FIGURE_CAPTION = "呼気１リットルあたりのアルコール保有ミリグラムの数値です。"
+
 
 def walk(node):
     yield node
@@ -82,6 +101,19 @@ def main():
         print("boxes:", " / ".join(f"{n.get_name()} ({n.get_description()})" for n in boxes))
         if len(boxes) != 13 or len(set(names)) != 13 or "" in names:
             failures.append(f"expected 13 boxes with their own names, got {names}")
+
+        # The window's own children, in the order a screen reader reads them.
+        children = [window.get_child_at_index(i) for i in range(window.get_child_count())]
+        read = [(role(n), n.get_name()) for n in children if n is not None]
+        for at, (kind, name) in enumerate(read):
+            if kind == "text" and READ_BEFORE.get(name) != (read[at - 1][1] if at else None):
+                failures.append(f"{name} is read after {read[at - 1][1] if at else 'nothing'}")
+        if [n for k, n in read if k == "label" and not n.strip()]:
+            failures.append("a blank caption is read")
+        names = [n for _, n in read]
+        if FIGURE_CAPTION not in names or names[names.index(FIGURE_CAPTION) + 1] != "0":
+            failures.append("the figure is not read right after its caption")
+        print("read in order:", " / ".join(names[:12]), "…")
 
         calculate = next(n for n in walk(window) if role(n) == "push button"
                          and n.get_name() == "計算する")

@@ -31,6 +31,13 @@ EM_JS(char16_t*, Now, (), {
   stringToUTF16(text, copy, bytes);
   return copy;
 });
+EM_JS(int, PanelShown, (), {
+  return Module.page.calculated ? 1 : 0;
+});
+
+EM_JS(void, MarkBoxes, (const char* names), {
+  Module.page.markInvalid(UTF8ToString(names).split(" ").filter(Boolean));
+});
 // clang-format on
 
 namespace web {
@@ -128,6 +135,18 @@ void ClearDetailPanel(std::u16string_view title) {
   Show(u"<p class=\"unread\">計算は「" + report::Escape(title) +
        u"」で終わったため、計算の詳細は表示していません。入力を確かめて、もう一度計算して"
        u"下さい。</p>");
+}
+
+void ClearDetailPanelAfterErase() {
+  if (!PanelShown()) return;
+  Show(u"<p class=\"unread\">入力数値抹消で入力を消したため、計算の詳細を消しました。"
+       u"数値を入力して、もう一度計算して下さい。</p>");
+}
+
+void MarkInvalid(const std::vector<std::string_view>& boxes) {
+  std::string names;
+  for (const std::string_view box : boxes) (names += box) += ' ';
+  MarkBoxes(names.c_str());
 }
 
 }  // namespace web

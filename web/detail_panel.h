@@ -4,6 +4,7 @@
 // the panel's results shown; the calculation sheet made ready for print.
 
 #include <string_view>
+#include <vector>
 
 namespace web {
 
@@ -13,5 +14,12 @@ void ShowDetailPanel();
 
 // Empties the panel after a calculation that ended in the box titled so.
 void ClearDetailPanel(std::u16string_view title);
+
+// Empties the panel, once it has been shown, after 入力数値抹消 erased the
+// boxes (the panel's own inputs keep their texts).
+void ClearDetailPanelAfterErase();
+
+// Marks the boxes a 計算できません box named, and takes the focus to the first.
+void MarkInvalid(const std::vector<std::string_view>& boxes);
 
 }  // namespace web

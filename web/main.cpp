@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculate_command.h"
 #include "form/button_commands.h"
 #include "web/detail_panel.h"
 #include "web/dom_toolkit.h"
@@ -23,13 +24,18 @@ EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {
   if (const form::ButtonCommand* command = form::FindButtonCommand(button))
     command->run(web::PageToolkit());
   // The panel below the window works out what the calculation was for, once
-  // the window has reached a figure; after a caution it shows nothing stale.
-  if (std::string_view(button) != "Command1") return;
+  // the window has reached a figure; after a caution, or once the boxes are
+  // erased, it shows nothing stale.
+  const std::string_view name(button);
+  if (name == "Command2") web::ClearDetailPanelAfterErase();
+  if (name != "Command1") return;
   const std::u16string& title = web::LastTitle();
-  if (title == u"有罪です" || title == u"不該当" || title == u"計算結果")
+  if (title == u"有罪です" || title == u"不該当" || title == u"計算結果") {
     web::ShowDetailPanel();
-  else
-    web::ClearDetailPanel(title);
+    return;
+  }
+  web::ClearDetailPanel(title);
+  if (title == u"計算できません") web::MarkInvalid(calc::BoxesNamed(web::PageToolkit()));
 }
 
 // The panel's own inputs changed after a calculation.

@@ -14,6 +14,7 @@ const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", 
                       "DrinkingHours", "DrinkingMinutes"];
 const kNarrow = "(max-width: 640px)";  // below the window's own width
 const kLinkLimit = 2000;  // characters of a fragment that are read at all
+const kQuietMs = 700;  // after the last keystroke, the panel's change is said
 
 function Colour(rgb) {
   return `rgb(${(rgb >> 16) & 255}, ${(rgb >> 8) & 255}, ${rgb & 255})`;
@@ -30,22 +31,32 @@ const page = {
   tabOrder: [],
   busy: false,
 
+  // `read`: 0 nothing to read (hidden from assistive technology), 1 read,
+  // 2 the page's heading. `stack` keeps the design's front-to-back order
+  // while the page holds the controls in reading order.
   createControl(kind, name, left, top, width, height, pixels, bold, italic, textColour,
-                backColour, alignment, tabIndex, framed) {
-    const element = document.createElement(
-        kKinds[kind] === "TextBox" ? "input" : kKinds[kind] === "CommandButton" ? "button" : "div");
+                backColour, alignment, tabIndex, framed, stack, read, english, readableColour) {
+    const tag = kKinds[kind] === "TextBox" ? "input" : kKinds[kind] === "CommandButton" ? "button"
+                                                     : read === 2 ? "h1" : "div";
+    const element = document.createElement(tag);
     element.id = name;
     Object.assign(element.style, {
       left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
-      font: FontOf(pixels, bold, italic),
+      font: FontOf(pixels, bold, italic), zIndex: stack,
     });
     if (textColour !== kStandardColour) element.style.color = Colour(textColour);
+    // The same hue, darker, where the page needs every text to read.
+    if (readableColour !== kStandardColour) {
+      element.style.setProperty("--readable", Colour(readableColour));
+      element.dataset.readable = "";
+    }
+    if (!read) element.setAttribute("aria-hidden", "true");
+    if (english) element.lang = "en";
     if (kKinds[kind] === "Label") {
       element.className = `label ${kAlignments[alignment]}${framed ? " framed" : ""}`;
       element.style.background = Colour(backColour === kStandardColour ? 0xC0C0C0 : backColour);
-      if (name === "Label24") element.setAttribute("aria-live", "polite");
     } else {
-      element.tabIndex = tabIndex + 1;  // positive: the design's order comes first
+      element.dataset.tab = tabIndex;
       this.tabOrder.push(element);
       if (kKinds[kind] === "TextBox") {
         element.type = "text";
@@ -59,20 +70,35 @@ const page = {
     this.form().appendChild(element);
   },
 
-  showLines(name, lines) {
+  // A label's lines as wrapped; rule lines are not read, and a caption on
+  // several lines is read once, whole, as one text.
+  showLines(name, lines, decorative, whole) {
     const element = document.getElementById(name);
-    element.replaceChildren(...lines.map((text) => {
+    const read = lines.filter((_, i) => decorative[i] !== "1").length;
+    const byWhole = element.classList.contains("label") && read > 1;
+    const children = lines.map((text, i) => {
       const line = document.createElement("div");
       line.className = "line";
       line.textContent = text;
+      if (byWhole || decorative[i] === "1") line.setAttribute("aria-hidden", "true");
       return line;
-    }));
+    });
+    if (byWhole) {
+      const text = document.createElement("span");
+      text.className = "sr-only";
+      text.textContent = whole;
+      children.push(text);
+    }
+    element.replaceChildren(...children);
   },
 
-  describeBox(name, caption, unit) {
-    const box = document.getElementById(name);
-    box.setAttribute("aria-label", caption);
-    if (unit) box.setAttribute("aria-description", unit);
+  // The figure is announced when it changes, and read with its caption and
+  // unit (the unit then once, as part of the figure).
+  nameFigure(figure, caption, unit) {
+    const element = document.getElementById(figure);
+    element.setAttribute("role", "status");
+    element.setAttribute("aria-labelledby", `${caption} ${figure} ${unit}`);
+    document.getElementById(unit).setAttribute("aria-hidden", "true");
   },
 
   // Each character's advance in 1/64 pixel, as the desktop's font engine
@@ -134,7 +160,8 @@ const page = {
   // Built by the C++ from numbers, fixed texts and escaped input only.
   showDetail(results, headline, sheet) {
     document.getElementById("detail-results").innerHTML = results;
-    document.getElementById("detail-headline").textContent = headline;
+    const line = document.getElementById("detail-headline");
+    if (line.textContent !== headline) line.textContent = headline;
     document.getElementById("sheet").innerHTML = sheet;
     document.getElementById("PrintSheet").disabled = !sheet;
     document.getElementById("detail").hidden = false;
@@ -205,10 +232,42 @@ const page = {
     window.print();
   },
 
+  // The window is gone: said in the status line, and the focus on the link
+  // that opens it again (not dropped to the page's body).
   close() {
     this.form().hidden = true;
     for (const element of document.querySelectorAll("[data-panel]")) element.hidden = true;
-    document.getElementById("closed").hidden = false;
+    const again = document.createElement("a");
+    again.href = "";
+    again.textContent = "もう一度開く";
+    document.getElementById("closed").replaceChildren("計算機を閉じました。", again);
+    again.focus();
+  },
+
+  // Says a short text once, politely, through the page's status line.
+  announce(text) {
+    const status = document.getElementById("detail-status");
+    status.textContent = "";
+    requestAnimationFrame(() => { status.textContent = text; });
+  },
+
+  // The boxes a 計算できません box named: marked invalid until their text
+  // changes, the first focused with its text selected.
+  markInvalid(names) {
+    for (const name of names) {
+      const box = document.getElementById(name);
+      box.setAttribute("aria-invalid", "true");
+      box.addEventListener("input", () => box.removeAttribute("aria-invalid"), {once: true});
+    }
+    if (names.length) this.focusControl(document.getElementById(names[0]));
+  },
+
+  // What the panel says after a command of the window: its answer, or why
+  // it shows none.
+  announcePanel() {
+    if (document.getElementById("detail").hidden) return;
+    const reason = document.querySelector("#detail-results > .unread");
+    this.announce(reason ? reason.textContent : document.getElementById("detail-headline").textContent);
   },
 
   async run(button) {
@@ -218,6 +277,7 @@ const page = {
       await Module.ccall("RunButton", null, ["string"], [button], {async: true});
     } finally {
       this.busy = false;
+      if (button === "Command1" || button === "Command2") this.announcePanel();
       if (button === "Command1") {
         this.writeLink();
         // On a phone the panel lies below the fold: bring its answer into view.
@@ -230,6 +290,54 @@ const page = {
     }
   },
 
+  // Where Tab stops on the page, in the page's order.
+  tabStops() {
+    return [...document.querySelectorAll("input, button, select, textarea, a[href], [tabindex]")]
+        .filter((e) => e.tabIndex >= 0 && !e.disabled && !e.closest("dialog:not([open])") &&
+                       e.getClientRects().length > 0 && getComputedStyle(e).visibility !== "hidden");
+  },
+
+  // On a phone Tab follows the page, which holds the controls in the order
+  // they stand. At the window's width it follows the design's order inside
+  // the window, as on the desktop, and leaves it after the last control
+  // (before the first with Shift) for the rest of the page: never round.
+  tab(event) {
+    if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey) return;
+    if (matchMedia(kNarrow).matches || document.getElementById("box").open) return;
+    const form = this.form();
+    const back = event.shiftKey;
+    const stops = this.tabStops();
+    const design = this.tabOrder.filter((e) => stops.includes(e));
+    const active = document.activeElement;
+    let target;
+    if (form.contains(active)) {
+      const at = design.indexOf(active);
+      if (at < 0) return;
+      target = design[at + (back ? -1 : 1)];
+      if (!target) {
+        const side = back ? Node.DOCUMENT_POSITION_PRECEDING : Node.DOCUMENT_POSITION_FOLLOWING;
+        const outside = stops.filter((e) => !form.contains(e) && form.compareDocumentPosition(e) & side);
+        target = back ? outside.at(-1) : outside[0];
+      }
+      if (!target) {
+        // Nothing more on the page: the browser takes the focus on, past
+        // the window's other controls.
+        const others = design.filter((e) => e !== active);
+        for (const e of others) e.tabIndex = -1;
+        setTimeout(() => { for (const e of others) e.removeAttribute("tabindex"); }, 0);
+        return;
+      }
+    } else {
+      // Coming into the window from the page: at its first control, or with
+      // Shift at its last.
+      const neighbour = stops[stops.indexOf(active) + (back ? -1 : 1)];
+      if (!neighbour || !form.contains(neighbour)) return;
+      target = back ? design.at(-1) : design[0];
+    }
+    event.preventDefault();
+    this.focusControl(target);
+  },
+
   focusControl(element) {
     element.focus();
     if (element.tagName === "INPUT") element.select();
@@ -238,28 +346,23 @@ const page = {
   start() {
     this.canvas.font = FontOf(kUnitsPerEm, false, false);
     Module._StartCalculator();
-    this.tabOrder.sort((a, b) => a.tabIndex - b.tabIndex);
+    this.tabOrder.sort((a, b) => a.dataset.tab - b.dataset.tab);
     const form = this.form();
     form.addEventListener("click", (event) => {
       const button = event.target.closest("#Form1 > button");
       if (button) this.run(button.id);
     });
-    // Tab goes round the window's controls, as in the desktop window, and a
-    // box reached by Tab has its text selected, so typing replaces it.
-    form.addEventListener("keydown", (event) => {
-      if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey) return;
-      const order = this.tabOrder;
-      const at = order.indexOf(document.activeElement);
-      if (at < 0) return;
-      event.preventDefault();
-      this.focusControl(order[(at + (event.shiftKey ? order.length - 1 : 1)) % order.length]);
-    });
-    // The panel's own inputs rework the panel once a calculation has been made.
+    document.addEventListener("keydown", (event) => this.tab(event));
+    // The panel's own inputs rework the panel once a calculation has been
+    // made; the change is said once the typing stops.
+    let quiet;
     document.getElementById("detail-inputs").addEventListener("input", () => {
       this.deriveDrinkingTime();
       if (!this.calculated || this.busy) return;
       Module.ccall("UpdatePanel", null, [], []);
       this.writeLink();
+      clearTimeout(quiet);
+      quiet = setTimeout(() => this.announce("計算の詳細を更新しました。"), kQuietMs);
     });
     document.getElementById("PrintSheet").addEventListener("click", () => this.printSheet());
     this.focusControl(document.getElementById("Text1"));
