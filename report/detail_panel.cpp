@@ -124,7 +124,18 @@ std::u16string ScenarioTable(const PanelAnalyses& panel) {
 std::u16string Headline(const PanelAnalyses& panel) {
   const calc::ScenarioAnalysis& entered = panel.scenarios[0];
   const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
-  std::u16string text = u"呼気1リットルあたり ";
+  std::u16string text;
+  // First the one answer the morning after asks for: when even the cautious
+  // figure is 0.
+  if (cautious.result && cautious.minutesToZero) {
+    text += u"アルコールが0になるのは（慎重な数値で）";
+    text += FromEnd(panel, cautious) && panel.startMinute
+                ? ClockTime(*panel.startMinute, *panel.drinkingMinutes + *cautious.minutesToZero)
+                : (FromEnd(panel, cautious) ? u"飲み終わりから" : u"飲酒開始から") +
+                      Duration(cautious.minutesToZero);
+    text += u" ごろ以降。";
+  }
+  text += u"呼気1リットルあたり ";
   if (!entered.result) return text + u"計算できません。";
   const double figure = entered.result.figure;
   text += (figure < 0 ? u"0" : Number(figure)) + u" mg、" +
@@ -164,11 +175,7 @@ std::u16string Answer(const PanelAnalyses& panel) {
       band = u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）";
     if (!band.empty()) html += u"<p class=\"effects\">" + std::u16string(band) + u"</p>";
   }
-  html +=
-      u"<p "
-      u"class=\"safety\">0.15以下でも、運転してよいということではありません。「保有アルコール量が"
-      u"０．１５ミリグラム未満であれば、酒気帯び運転が許される」というのは「とんでもない誤解」です"
-      u"（使用目的より）。</p>";
+  html += u"<p class=\"safety\">" + std::u16string(kSafetyWords) + u"</p>";
   return html + u"</div>";
 }
 

@@ -17,4 +17,10 @@ std::u16string_view NoAmountText(calc::NoAmount why);
 std::u16string_view ConditionTitle(calc::Condition condition);
 std::u16string_view CrossCheckText(calc::CrossCheck check);
 
+// The purpose box's warning: a figure at or below 0.15 does not make driving
+// allowed.
+inline constexpr std::u16string_view kSafetyWords =
+    u"0.15以下でも、運転してよいということではありません。「保有アルコール量が０．１５ミリグラム"
+    u"未満であれば、酒気帯び運転が許される」というのは「とんでもない誤解」です（使用目的より）。";
+
 }  // namespace report

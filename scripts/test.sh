@@ -94,7 +94,7 @@ if site=$(scripts/web.sh build | tail -n 1); then
   log=build-web/browser.log
   (cd web/test && npm ci --no-audit --no-fund --loglevel=error \
      && WIDMARK_SITE=$site WIDMARK_DESKTOP_SHOT=$(realpath ../../build-web/desktop.png) \
-        node --test --test-reporter=tap calculator.test.mjs phone.test.mjs reach.test.mjs) > "$log" 2>&1 || true
+        node --test --test-reporter=tap calculator.test.mjs phone.test.mjs reach.test.mjs morning.test.mjs) > "$log" 2>&1 || true
   grep -E '^not ok|^# (pass|fail|skipped) ' "$log" || true
   read -r p < <(sed -n 's/^# pass \([0-9]\+\)$/\1/p' "$log") || true
   read -r f < <(sed -n 's/^# fail \([0-9]\+\)$/\1/p' "$log") || true

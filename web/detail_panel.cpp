@@ -12,6 +12,7 @@
 #include "calc/input_boxes.h"
 #include "calc/numeric_input.h"
 #include "report/detail_panel.h"
+#include "report/morning.h"
 #include "report/sheet.h"
 #include "report/text.h"
 #include "web/page.h"
@@ -66,7 +67,8 @@ void Show(std::u16string_view results, std::u16string_view headline = u"",
             Bytes(sheet));
 }
 
-// "HH:MM" from a time input, as minutes after midnight; nullopt when empty.
+}  // namespace
+
 std::optional<int> MinuteOfDay(std::u16string_view text) {
   if (text.size() < 5 || text[2] != u':') return std::nullopt;
   int value = 0;
@@ -79,6 +81,8 @@ std::optional<int> MinuteOfDay(std::u16string_view text) {
   return hours * 60 + minutes;
 }
 
+namespace {
+
 // Why the panel cannot be worked out: a box or panel input that gives no number.
 std::u16string Unread(std::u16string_view words, calc::ReadFault fault) {
   return u"<p class=\"unread\">「" + std::u16string(words) +
@@ -86,8 +90,8 @@ std::u16string Unread(std::u16string_view words, calc::ReadFault fault) {
                                                 : u"」の入力を数値として読み取れません。</p>");
 }
 
-// The panel's inputs read by the window's rule; an empty pair of times is
-// not given.
+}  // namespace
+
 std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   report::PanelInputs in;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
@@ -115,7 +119,13 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   return in;
 }
 
-}  // namespace
+std::u16string Doubts(const report::PanelInputs& in) {
+  std::array<std::u16string, calc::kInputBoxes> texts;
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) texts[i] = BoxText(calc::kInputBoxTable[i].name);
+  const std::u16string drinking =
+      BoxText("DrinkingHours") + u"時間" + BoxText("DrinkingMinutes") + u"分";
+  return report::DoubtNotes(texts, in.entered, in.drinkingHours, drinking);
+}
 
 void ShowDetailPanel() {
   const auto read = ReadPanel();
@@ -128,7 +138,7 @@ void ShowDetailPanel() {
   const std::u16string when(now);
   std::free(now);
   const report::PanelHtml panel = report::DetailPanel(in);
-  Show(panel.results, panel.headline, report::SheetHtml(in, when));
+  Show(Doubts(in) + panel.results, panel.headline, report::SheetHtml(in, when));
 }
 
 void ClearDetailPanel(std::u16string_view title) {

@@ -3,8 +3,13 @@
 // and the panel's own inputs read as the calculate command reads them, and
 // the panel's results shown; the calculation sheet made ready for print.
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include "report/detail_panel.h"
 
 namespace web {
 
@@ -18,6 +23,16 @@ void ClearDetailPanel(std::u16string_view title);
 // Empties the panel, once it has been shown, after 入力数値抹消 erased the
 // boxes (the panel's own inputs keep their texts).
 void ClearDetailPanelAfterErase();
+
+// The boxes and the panel's inputs read by the window's rule (an empty pair
+// of times is not given), or why they cannot be read, as the panel says it.
+std::variant<report::PanelInputs, std::u16string> ReadPanel();
+
+// "HH:MM" from a time input, as minutes after midnight; nullopt when empty.
+std::optional<int> MinuteOfDay(std::u16string_view text);
+
+// Notes on the inputs as they stand that cannot be right; empty if none.
+std::u16string Doubts(const report::PanelInputs& in);
 
 // Marks the boxes a 計算できません box named, and takes the focus to the first.
 void MarkInvalid(const std::vector<std::string_view>& boxes);

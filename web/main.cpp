@@ -4,6 +4,8 @@
 // After 計算する the panel below the window shows the calculation's detail.
 #include <emscripten/emscripten.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -11,12 +13,41 @@
 #include "form/button_commands.h"
 #include "web/detail_panel.h"
 #include "web/dom_toolkit.h"
+#include "web/morning_check.h"
 #include "web/page.h"
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void StartCalculator() {
   web::BuildForm1();
+  web::SetUpMorningCheck();
+}
+
+// 翌朝の確認: the serving chosen, a drink added, the window filled (1) or
+// not (0), and after 計算する the answer.
+EMSCRIPTEN_KEEPALIVE void ChoosePreset() {
+  web::ChoosePreset();
+}
+
+EMSCRIPTEN_KEEPALIVE void AddDrink() {
+  web::AddDrink();
+}
+
+EMSCRIPTEN_KEEPALIVE int FillWindow() {
+  return web::FillWindow() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void ShowMorningAnswer() {
+  web::ShowMorningAnswer();
+}
+
+// The calendar file as UTF-8, for the page to free; empty without an answer.
+EMSCRIPTEN_KEEPALIVE char* MorningCalendar(int year, int month, int day, int nowMinute,
+                                           const char* stamp) {
+  const std::string file = web::MorningCalendar(year, month, day, nowMinute, stamp);
+  char* copy = static_cast<char*>(std::malloc(file.size() + 1));
+  std::memcpy(copy, file.c_str(), file.size() + 1);
+  return copy;
 }
 
 EMSCRIPTEN_KEEPALIVE void RunButton(const char* button) {

@@ -72,7 +72,7 @@ for (const c of kAxeCases) {
 // The focused element: its id, or "" where the focus has left the page.
 const Focused = (page) => page.evaluate(() => document.activeElement?.id ?? "");
 
-test("keyboard only: through the window in the design's order, into the panel and back", async () => {
+test("keyboard only: through the window in the design's order, the morning check, into the panel and back", async () => {
   const {context, page} = await Open(1280);
   try {
     await Calculate(page);
@@ -81,23 +81,26 @@ test("keyboard only: through the window in the design's order, into the panel an
                     "Command2", "Text8", "Text9", "Text10", "Text11", "Text12", "Command3",
                     "Command4", "Command5", "Command7", "Command8", "Command9", "Command10",
                     "Command11", "Text13"];
+    const morning = ["DrinkPreset", "DrinkVolume", "DrinkStrength", "DrinkCount", "AddDrink",
+                     "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
     const panel = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
                    "DrinkingHours", "DrinkingMinutes", "PrintSheet"];
     // A time input takes Tab between its own fields: it counts once.
     const forward = [await Focused(page)];
-    for (let i = 0; i < 60 && forward.at(-1) && forward.at(-1) !== "PrintSheet"; ++i) {
+    for (let i = 0; i < 90 && forward.at(-1) && forward.at(-1) !== "PrintSheet"; ++i) {
       await page.keyboard.press("Tab");
       const id = await Focused(page);
       if (id !== forward.at(-1)) forward.push(id);
     }
-    assert.deepEqual(forward, [...window, ...panel]);
+    assert.deepEqual(forward, [...window, ...morning, ...panel]);
     const back = [];
-    for (let i = 0; i < 60 && back.length < panel.length + 1; ++i) {
+    const after = [...morning, ...panel];
+    for (let i = 0; i < 90 && back.length < after.length + 1; ++i) {
       await page.keyboard.press("Shift+Tab");
       const id = await Focused(page);
       if (id !== (back.at(-1) ?? "PrintSheet")) back.push(id);
     }
-    assert.deepEqual(back, [...panel.slice(0, -1).reverse(), "Text13", "Command11"]);
+    assert.deepEqual(back, [...after.slice(0, -1).reverse(), "Text13", "Command11"]);
   } finally {
     await context.cleanup();
   }
@@ -154,7 +157,12 @@ for (const width of [390, 1280]) {
         if (role === "textbox") return;
         for (const id of node.childIds ?? []) if (byId.has(id)) walk(byId.get(id));
       };
-      walk(nodes.find((n) => !n.parentId));
+      // The window's part of the tree (the browser's own time fields hold
+      // blank text of their own).
+      const {root} = await cdp.send("DOM.getDocument");
+      const {nodeId} = await cdp.send("DOM.querySelector", {nodeId: root.nodeId, selector: "#Form1"});
+      const {node: form} = await cdp.send("DOM.describeNode", {nodeId});
+      walk(nodes.find((n) => n.backendDOMNodeId === form.backendNodeId));
       const names = read.map((r) => r.name);
       for (const [box, caption] of Object.entries(kReadBefore)) {
         const label = await page.getAttribute(`#${box}`, "aria-label");
@@ -167,6 +175,7 @@ for (const width of [390, 1280]) {
       const figure = read.find((r) => r.role === "status" && r.name.includes("0"));
       assert.equal(figure?.name, "呼気１リットルあたりのアルコール保有ミリグラムの数値です。 0 ミリグラム");
       assert.equal(read.filter((r) => r.role === "heading" && r.name.includes("ウィドマーク法")).length, 1);
+      assert.equal(read[0].name, "ウィドマーク法呼気中アルコール濃度算定法");
       assert.equal(await page.$eval("h1", (h) => h.id), "Label1");
       assert.equal(await page.getAttribute("#Label40", "lang"), "en");
     } finally {
