@@ -29,7 +29,7 @@ struct KindTotal {
 
 struct DrinkTotals {
   std::array<KindTotal, kDrinks.size()> kinds;  // in kDrinks order
-  bool fault = false;  // a sum or mean not finite: nothing to fill in
+  bool fault = false;                           // a sum or mean not finite: nothing to fill in
 };
 
 // In list order: each row's mL is count × volume; a kind's amount the sum of

@@ -24,18 +24,6 @@ const std::array<DrinkPreset, 10> kDrinkPresets = {{
 }};
 // clang-format on
 
-std::u16string_view KindName(calc::Drink kind) {
-  switch (kind) {
-    case calc::Drink::Sake:
-      return u"日本酒";
-    case calc::Drink::Beer:
-      return u"ビール";
-    case calc::Drink::Other:
-      break;
-  }
-  return u"その他";
-}
-
 namespace {
 
 constexpr std::u16string_view kZeroAt = u"アルコールが0になるのは（慎重な数値で）";
@@ -72,9 +60,12 @@ std::string Folded(const std::string& line) {
   for (std::size_t i = 0; i < line.size();) {
     std::size_t length = 1;
     const auto lead = static_cast<unsigned char>(line[i]);
-    if (lead >= 0xF0) length = 4;
-    else if (lead >= 0xE0) length = 3;
-    else if (lead >= 0xC0) length = 2;
+    if (lead >= 0xF0)
+      length = 4;
+    else if (lead >= 0xE0)
+      length = 3;
+    else if (lead >= 0xC0)
+      length = 2;
     if (width + length > 75) {
       out += "\r\n ";
       width = 1;
@@ -103,16 +94,14 @@ MorningAnswer MorningAnswerOf(const PanelInputs& in, std::optional<std::int64_t>
   const calc::ScenarioAnalysis& entered = panel.scenarios[0];
   const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
   MorningAnswer answer;
-  if (!panel.drinkingMinutes || !panel.startMinute || !cautious.result ||
-      !cautious.minutesToZero) {
+  if (!panel.drinkingMinutes || !panel.startMinute || !cautious.result || !cautious.minutesToZero) {
     answer.spoken = std::u16string(kZeroAt) + u"求められません。入力を確かめて下さい。";
     answer.html = Paragraph(u"zero", answer.spoken);
     return answer;
   }
   const int start = *panel.startMinute;
   answer.zeroAfterStart = *panel.drinkingMinutes + *cautious.minutesToZero;
-  answer.spoken =
-      std::u16string(kZeroAt) + ClockTime(start, *answer.zeroAfterStart) + u" ごろ以降";
+  answer.spoken = std::u16string(kZeroAt) + ClockTime(start, *answer.zeroAfterStart) + u" ごろ以降";
   answer.html = Paragraph(u"zero", answer.spoken);
   if (driveAfterStart) {
     const double figure = cautious.result.figure;
@@ -129,9 +118,11 @@ MorningAnswer MorningAnswerOf(const PanelInputs& in, std::optional<std::int64_t>
     const auto at = [&](const std::optional<std::int64_t>& minutes) {
       return minutes ? ClockTime(start, *minutes) : u"求められません";
     };
-    answer.html += Paragraph(u"entered", u"入力した数値（前提を変えない場合）では、0.15以下になる"
-                                         u"のは " + at(entered.minutesToLimit) +
-                                         u"、0になるのは " + at(entered.minutesToZero) + u"。");
+    answer.html += Paragraph(u"entered",
+                             u"入力した数値（前提を変えない場合）では、0.15以下になる"
+                             u"のは " +
+                                 at(entered.minutesToLimit) + u"、0になるのは " +
+                                 at(entered.minutesToZero) + u"。");
   }
   return answer;
 }
@@ -148,8 +139,9 @@ std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAf
   char when[32];
   std::snprintf(when, sizeof when, "%04d%02d%02dT%02d%02d00", day.year, day.month, day.day,
                 static_cast<int>(minute / 60), static_cast<int>(minute % 60));
-  std::string file = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Widmark//Morning check//JA\r\n"
-                     "BEGIN:VEVENT\r\n";
+  std::string file =
+      "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Widmark//Morning check//JA\r\n"
+      "BEGIN:VEVENT\r\n";
   file += "UID:" + std::string(when) + "-" + std::string(stamp) + "@widmark.invalid\r\n";
   file += "DTSTAMP:" + std::string(stamp) + "\r\n";
   file += "DTSTART:" + std::string(when) + "\r\n";

@@ -19,19 +19,16 @@
 namespace report {
 
 struct DrinkPreset {
-  std::u16string_view name;  // with its volume and strength
-  std::u16string_view volume;  // mL, as typed into DrinkVolume
+  std::u16string_view name;      // with its volume and strength
+  std::u16string_view volume;    // mL, as typed into DrinkVolume
   std::u16string_view strength;  // %, as typed into DrinkStrength
   calc::Drink kind;
 };
 extern const std::array<DrinkPreset, 10> kDrinkPresets;
 
-// The kind's name as the list shows it (ビール, 日本酒, その他).
-std::u16string_view KindName(calc::Drink kind);
-
 struct MorningAnswer {
-  std::u16string html;    // for MorningAnswer
-  std::u16string spoken;  // the first line, for announcing
+  std::u16string html;                         // for MorningAnswer
+  std::u16string spoken;                       // the first line, for announcing
   std::optional<std::int64_t> zeroAfterStart;  // minutes from the start of drinking
 };
 

@@ -111,7 +111,8 @@ class AccessibilityTest : public QObject {
     for (int i = 0; i < window->childCount(); ++i) {
       QAccessibleInterface* child = window->child(i);
       QCOMPARE(window->indexOfChild(child), i);
-      QVERIFY2(!child->text(QAccessible::Name).isEmpty(), qPrintable(child->object()->objectName()));
+      QVERIFY2(!child->text(QAccessible::Name).isEmpty(),
+               qPrintable(child->object()->objectName()));
       read << child->object()->objectName();
     }
     const auto after = [&read](const char* first, const char* second) {
@@ -120,7 +121,8 @@ class AccessibilityTest : public QObject {
     };
     QVERIFY(after("Label2", "Text1") && after("Text1", "Label11") && after("Label11", "Text10"));
     QVERIFY(after("Label5", "Text4") && after("Label14", "Text8") && after("Text8", "Label27"));
-    QVERIFY(after("Label49", "Text13") && after("Label6", "Label24") && after("Label24", "Label18"));
+    QVERIFY(after("Label49", "Text13") && after("Label6", "Label24") &&
+            after("Label24", "Label18"));
     QVERIFY(!read.contains("Label21") && !read.contains("Label45"));
     // What is painted, and the Tab order, stay as designed.
     QCOMPARE(m_form->TabOrder().front()->objectName(), QStringLiteral("Text1"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -218,6 +219,54 @@ TEST(Analysis, BackFromALaterTest) {
   EXPECT_FALSE(a.forwardAtTest[0]);
   EXPECT_TRUE(a.forwardAtTest[1] && a.forwardAtTest[2] && a.forwardAtTest[3]);
   EXPECT_EQ(a.crossCheck, calc::CrossCheck::Within);
+}
+
+// The edges of the back-calculation: a sum past the double's range is a
+// fault, never an infinite figure; a measured figure equal to the highest or
+// the lowest forward figure is within them.
+TEST(Analysis, BackCalculationAtItsEdges) {
+  FakeToolkit window;
+  const calc::WidmarkInputs in = Read(window);
+  // Each step finite, the added amount near 1e305: only the sum overflows.
+  const calc::BackAnalysis huge = calc::BackCalculate(in, {1.7976e308, 8.9e305, 0});
+  for (const calc::BackFigure& f : huge.figures) EXPECT_FALSE(f.atDriving);
+  const calc::BackAnalysis probe = calc::BackCalculate(in, {0.1, 1, 0});
+  for (const double measured : {probe.lowest, probe.highest})
+    EXPECT_EQ(calc::BackCalculate(in, {measured, 1, 0}).crossCheck, calc::CrossCheck::Within);
+  EXPECT_EQ(calc::BackCalculate(in, {std::nextafter(probe.highest, 1.0), 1, 0}).crossCheck,
+            calc::CrossCheck::Above);
+}
+
+// The figure without any of a drink exactly at the limit: none of it more
+// keeps it there, so the most is 0 cc, not "over without it".
+TEST(Analysis, AmountAtLimitWhenTheOthersAreExactlyAtIt) {
+  FakeToolkit window;
+  for (const auto& [box, text] : std::map<std::string, std::u16string>{{"Text1", u"100"},
+                                                                       {"Text2", u"0"},
+                                                                       {"Text3", u"100"},
+                                                                       {"Text4", u"1"},
+                                                                       {"Text5", u"1"},
+                                                                       {"Text6", u"1"},
+                                                                       {"Text7", u"0"},
+                                                                       {"Text10", u"15"},
+                                                                       {"Text13", u"1000"}})
+    window.texts[box] = text;
+  const calc::WidmarkInputs in = Read(window);
+  ASSERT_EQ(calc::ComputeBreathAlcohol(in).figure, 0.15);
+  const calc::LimitAmount beer = calc::AmountAtLimit(in, calc::Drink::Beer);
+  ASSERT_TRUE(beer.cc);
+  EXPECT_EQ(*beer.cc, 0);
+}
+
+// Driving before drinking ended: the time from the end is negative, and the
+// cautious check from the end counts it as 0 hours and 0 minutes.
+TEST(Analysis, CautiousFromTheEndStartsAtZeroWhenDrivingCameFirst) {
+  FakeToolkit window;  // 1 hour since drinking began
+  const calc::ScenarioAnalysis s = calc::CautiousFromEnd(Read(window), 90);
+  EXPECT_EQ(s.inputs.ElapsedHours, 0);
+  EXPECT_EQ(s.inputs.ElapsedMinutes, 0);
+  ASSERT_TRUE(s.result);
+  EXPECT_EQ(s.result.figure, calc::CautiousFromEnd(Read(window), 60).result.figure);
 }
 
 }  // namespace

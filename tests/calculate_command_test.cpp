@@ -1,5 +1,4 @@
 #include "calc/calculate_command.h"
-#include "calc/input_boxes.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/input_boxes.h"
 #include "tests/fake_toolkit.h"
 #include "tests/utf8.h"
 

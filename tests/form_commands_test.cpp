@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calc/calculate_command.h"
@@ -253,6 +254,30 @@ TEST(FormCommands, DesignColoursDarkenedOnlyWhereTheyFallShort) {
   EXPECT_EQ(darkened, (std::set<std::string_view>{"Label20", "Label40", "Label51"}));
   EXPECT_NEAR(form::ContrastRatio(form::Rgb(192, 0, 0), form::kStandardFace), 3.561, 0.0005);
   EXPECT_NEAR(form::ContrastRatio(form::Rgb(255, 0, 0), form::kStandardFace), 2.198, 0.0005);
+}
+
+// Two buttons side by side on a phone keep the window's order: the one
+// further left on the window (or, level, the higher) first.
+TEST(FormCommands, PhoneLayoutKeepsButtonsInTheWindowsOrder) {
+  const auto design = [](std::string_view name) {
+    for (const form::ControlDesign& row : form::kForm1Controls)
+      if (row.name == name) return row;
+    ADD_FAILURE() << name;
+    return form::kForm1Controls.front();
+  };
+  int pairs = 0;
+  for (std::size_t i = 1; i < form::kPhoneLayout.size(); ++i) {
+    const form::PhonePlace& a = form::kPhoneLayout[i - 1];
+    const form::PhonePlace& b = form::kPhoneLayout[i];
+    const form::ControlDesign &x = design(a.control), &y = design(b.control);
+    if (x.kind != form::ControlKind::CommandButton || y.kind != form::ControlKind::CommandButton ||
+        b.firstColumn <= a.lastColumn)
+      continue;  // not two buttons on one row
+    ++pairs;
+    EXPECT_LE(std::tie(x.left, x.top), std::tie(y.left, y.top))
+        << a.control << " before " << b.control;
+  }
+  EXPECT_EQ(pairs, 3);  // 計算する/入力数値抹消, 使用目的/判決例, お尋ね/印刷する
 }
 
 // What is read of a caption: one text, decoration left out, English marked.

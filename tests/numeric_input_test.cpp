@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Each text either has no number at all or more than one; reading it as 0 or
 // as its first number would put a verdict on a misread box.
 struct FaultCase {
-  const char16_t* text;
+  std::u16string_view text;  // may hold a NUL
   ReadFault fault;
 };
 
@@ -121,7 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{u"-1e999", kRange}, FaultCase{u"1e309", kRange},
                     FaultCase{u"1.7976931348623159e308", kRange},
                     FaultCase{u"1e99999999999999999999999999", kRange},
-                    FaultCase{u" 9 9e 3 0 8", kRange}, FaultCase{u"１ｅ９９９", kRange}),
+                    FaultCase{u" 9 9e 3 0 8", kRange}, FaultCase{u"１ｅ９９９", kRange},
+                    // A NUL inside a pasted text does not end it: "1", NUL, "2" is two numbers.
+                    FaultCase{std::u16string_view(u"1\0 2", 4), kNaN}),
     [](const auto& info) {
       // Japanese texts have no ASCII name of their own: the row number keeps names apart.
       return (info.param.fault == kRange ? "BeyondRange" : "NotANumber") +

@@ -3,15 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <tuple>
 
 #include "calc/morning.h"
 #include "report/chart.h"
+#include "report/detail_panel.h"
 #include "report/morning.h"
 #include "report/panel_words.h"
+#include "report/sheet.h"
 #include "report/text.h"
 #include "tests/utf8.h"
 
@@ -34,6 +40,7 @@ TEST(Report, TextPieces) {
       {report::Servings(350, 350), u"1.0"},
       {report::Servings(35, 350), u"0.1"},  // a half rounds up
       {report::Servings(2345, 350), u"6.7"},
+      {report::Servings(9, 180), u"0.1"},  // 0.05 合: an exact half rounds up
       {report::Escape(u"<b a=\"1\">&'"), u"&lt;b a=&quot;1&quot;&gt;&amp;&#39;"},
       {std::u16string(report::VerdictText(calc::Verdict::Punishable)),
        u"可罰的酒気帯び運転（0.15を超える）"},
@@ -42,6 +49,13 @@ TEST(Report, TextPieces) {
       {std::u16string(report::VerdictText(calc::Verdict::BelowZero)), u"アルコール保有量は０"},
   };
   for (const auto& [actual, expected] : kCases) EXPECT_EQ(Utf8(actual), Utf8(expected));
+}
+
+// UTF-8 at the edges of each length, up to the highest code point.
+TEST(Report, Utf8AtTheEdges) {
+  EXPECT_EQ(report::Utf8(u"\u007F\u0080\u07FF\u0800"), "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80");
+  EXPECT_EQ(report::Utf8(u"\uFFFF"), "\xEF\xBF\xBF");
+  EXPECT_EQ(report::Utf8(u"\U00010000\U0010FFFF"), "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF");
 }
 
 // The 0.15 and 0.25 lines stand at 0.15 and 0.25 of the chart's scale: their
@@ -69,8 +83,10 @@ namespace {
 // volume; a kind with no rows keeps the window's strength (none here).
 TEST(Morning, DrinksSumByKindWithTheirWeightedStrength) {
   const calc::DrinkRow rows[] = {
-      {calc::Drink::Beer, 350, 5, 3},   {calc::Drink::Other, 120, 12, 2},
-      {calc::Drink::Sake, 180, 15, 2},  {calc::Drink::Other, 350, 9, 1},
+      {calc::Drink::Beer, 350, 5, 3},
+      {calc::Drink::Other, 120, 12, 2},
+      {calc::Drink::Sake, 180, 15, 2},
+      {calc::Drink::Other, 350, 9, 1},
   };
   const calc::DrinkTotals totals = calc::SumDrinks(rows);
   ASSERT_FALSE(totals.fault);
@@ -95,8 +111,8 @@ TEST(Morning, ClockTimesBecomeTheWindowsTime) {
   const Case kCases[] = {
       {19 * 60 + 30, 23 * 60 + 45, 8 * 60, 255, 750},  // the party: 12 h 30 min
       {19 * 60 + 30, 23 * 60 + 45, std::nullopt, 255, 255},
-      {22 * 60, 1 * 60, 23 * 60, 180, 1500},            // past midnight, drive the next night
-      {20 * 60, 20 * 60, 20 * 60, 0, 0},                // the same time is no later
+      {22 * 60, 1 * 60, 23 * 60, 180, 1500},  // past midnight, drive the next night
+      {20 * 60, 20 * 60, 20 * 60, 0, 0},      // the same time is no later
   };
   for (const Case& c : kCases) {
     const calc::MorningTimes times = calc::TimesOf(c.start, c.end, c.drive);
@@ -113,25 +129,45 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
   EXPECT_NE(file.find("\r\nDTSTART:20270101T010500\r\n"), std::string::npos) << file;
   EXPECT_NE(file.find("\r\nDTSTAMP:20261231T100000Z\r\n"), std::string::npos);
   EXPECT_EQ(file.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
-  for (std::size_t at = 0, next; (next = file.find("\r\n", at)) != std::string::npos; at = next + 2) {
+  for (std::size_t at = 0, next; (next = file.find("\r\n", at)) != std::string::npos;
+       at = next + 2) {
     EXPECT_LE(next - at, 75u);
     if (next + 2 < file.size() && file[next + 2] == ' ')  // a fold never splits a character
       EXPECT_NE(static_cast<unsigned char>(file[next + 3]) & 0xC0, 0x80);
   }
-  EXPECT_NE(report::CalendarFile({2028, 2, 28}, 22 * 60, 3 * 60, "x").find("DTSTART:20280229T010000"),
-            std::string::npos);
+  EXPECT_NE(
+      report::CalendarFile({2028, 2, 28}, 22 * 60, 3 * 60, "x").find("DTSTART:20280229T010000"),
+      std::string::npos);
   // A check at 7:00 of drinking that began at 19:30 began the day before.
   const report::CivilDate day = report::StartDate({2027, 1, 1}, 7 * 60, 19 * 60 + 30);
   EXPECT_EQ(std::tie(day.year, day.month, day.day), std::make_tuple(2026, 12, 31));
   EXPECT_EQ(report::StartDate({2027, 3, 1}, 20 * 60, 19 * 60 + 30).day, 1);
 }
 
+// The party: 3 cans of beer, 2 合 of sake, 2 highballs, 62 kg, 19:30 to
+// 23:45, driving at 8:00. The answer is the cautious figure's time to 0
+// counted from the end of drinking: 30 h 12 min after 23:45.
+TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
+  const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
+  const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30};
+  const report::MorningAnswer answer = report::MorningAnswerOf(in, 750);
+  EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
+  EXPECT_EQ(Utf8(answer.spoken), "アルコールが0になるのは（慎重な数値で）2日後 5:57 ごろ以降");
+  const std::string html = Utf8(answer.html);
+  EXPECT_NE(html.find("運転する予定の 翌日 8:00 には、慎重な数値で呼気1リットルあたり "
+                      "1.27075335073684 mg。アルコールがまだ体に残っているおそれがあります。"),
+            std::string::npos)
+      << html;
+  EXPECT_EQ(Utf8(report::MorningAnswerOf(in, std::nullopt).html).find("運転する予定"),
+            std::string::npos);
+}
+
 // Notes on inputs no person or drink can have, each naming its box and text;
 // none for the window's defaults.
 TEST(Morning, DoubtsNameTheBoxAndItsText) {
-  const std::array<std::u16string, 13> kDefaults = {u"200", u"300", u"70", u"1", u"0.7947",
-                                                    u"0.78", u"0.15", u"0", u"0", u"15",
-                                                    u"5", u"0", u"2000"};
+  const std::array<std::u16string, 13> kDefaults = {u"200",  u"300",  u"70",  u"1", u"0.7947",
+                                                    u"0.78", u"0.15", u"0",   u"0", u"15",
+                                                    u"5",    u"0",    u"2000"};
   const calc::WidmarkInputs defaults{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
   struct Case {
     const char* name;
@@ -164,6 +200,118 @@ TEST(Morning, DoubtsNameTheBoxAndItsText) {
     else
       EXPECT_NE(notes.find(Utf8(c.expected)), std::string::npos) << c.name << ": " << notes;
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The panel's and the sheet's HTML as plain text, one line a row or
+// paragraph: table cells joined by tabs; the chart's lines, curves and
+// marks with their coordinates; entities read back. What a reader sees,
+// and where each curve lies, without the styling.
+std::string AsText(const std::string& html) {
+  std::string out, cell;
+  const auto flush = [&] {
+    while (!cell.empty() && cell.back() == ' ') cell.pop_back();
+    if (!cell.empty()) out += cell;
+    cell.clear();
+  };
+  for (std::size_t i = 0; i < html.size();) {
+    if (html[i] == '<') {
+      const std::size_t end = html.find('>', i);
+      const std::string tag = html.substr(i + 1, end - i - 1);
+      const std::string name = tag.substr(0, tag.find_first_of(" /"));
+      if (name == "style") {
+        i = html.find("</style>", end) + 8;
+        continue;
+      }
+      if (name == "td" || name == "th") {
+        flush();
+        out += '\t';
+      } else if (name == "tr" || name == "p" || name == "li" || name == "caption" || name == "h1" ||
+                 name == "h2" || name == "/table" || name == "figcaption" || name == "div") {
+        flush();
+        out += '\n';
+      } else if (name == "polyline" || name == "line" || name == "circle") {
+        flush();
+        std::string attributes = tag.substr(name.size());
+        if (!attributes.empty() && attributes.back() == '/') attributes.pop_back();
+        out += '\n' + name + attributes + '\n';
+      }
+      i = end + 1;
+      continue;
+    }
+    if (html[i] == '&') {
+      const std::size_t end = html.find(';', i);
+      const std::string entity = html.substr(i, end - i + 1);
+      cell += entity == "&lt;"     ? "<"
+              : entity == "&gt;"   ? ">"
+              : entity == "&amp;"  ? "&"
+              : entity == "&quot;" ? "\""
+              : entity == "&#39;"  ? "'"
+                                   : entity;
+      i = end + 1;
+      continue;
+    }
+    cell += html[i] == '\n' ? ' ' : html[i];
+    ++i;
+  }
+  flush();
+  std::string text;  // without blank lines
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    if (line.find_first_not_of("\t ") != std::string::npos) text += line + '\n';
+  return text;
+}
+
+struct SheetCase {
+  const char* name;
+  calc::WidmarkInputs entered;
+  std::optional<calc::BackInputs> back;
+  std::optional<double> drinkingHours;
+  std::optional<int> startMinute;
+};
+
+const calc::WidmarkInputs kDefaults{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
+calc::WidmarkInputs With(double hours, double sake) {
+  calc::WidmarkInputs in = kDefaults;
+  in.ElapsedHours = hours;
+  in.SakeAmount = sake;
+  return in;
+}
+
+// The defaults; the morning after (drinking 20:00 to 23:30, ten hours on,
+// a test 1 h 30 min after driving); a figure of exactly 1.5 driven exactly
+// two hours after drinking ended.
+const SheetCase kSheets[] = {
+    {"defaults", kDefaults, std::nullopt, std::nullopt, std::nullopt},
+    {"morning after", With(10, 200), calc::BackInputs{0.1, 1, 30}, 3.5, 20 * 60},
+    {"drinking time without its start", With(10, 200), std::nullopt, 3.5, std::nullopt},
+    {"at 1.5, two hours after",
+     {100, 0, 100, 3, 1, 1, 0, 0, 0, 15, 5, 0, 100},
+     std::nullopt,
+     1,
+     21 * 60},
+};
+
+// Recorded with WIDMARK_RECORD_REPORT=1, then read through by hand.
+TEST(Report, PanelAndSheetReadAsRecorded) {
+  std::string text;
+  for (const SheetCase& c : kSheets) {
+    const report::PanelInputs in{c.entered, c.back, c.drinkingHours, c.startMinute};
+    const report::PanelHtml panel = report::DetailPanel(in);
+    text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
+    text += AsText(Utf8(panel.results));
+    text += "--- sheet\n" + AsText(Utf8(report::SheetHtml(in, u"2026年12月8日 21:00")));
+  }
+  if (std::getenv("WIDMARK_RECORD_REPORT")) {
+    std::ofstream(WIDMARK_REPORT_TEXT) << text;
+    GTEST_SKIP() << "recorded " << WIDMARK_REPORT_TEXT;
+  }
+  std::ifstream file(WIDMARK_REPORT_TEXT);
+  const std::string recorded{std::istreambuf_iterator<char>(file), {}};
+  EXPECT_EQ(text, recorded);
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ def walk(node):
             yield from walk(child)
 
 
-def wait_for(what, find, seconds=20):
+# Waits end only on a hang: the machine may be busy with a parallel build.
+def wait_for(what, find, seconds=300):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         found = find()
@@ -130,7 +131,12 @@ def main():
             return None
 
         press(wait_for("the verdict box", ok_button))
-        wait_for("the new figure", lambda: figure if figure.get_name() == FIGURE else None, 10)
+        # Read afresh each time: a name cached before the change would stay stale.
+        def new_figure():
+            figure.clear_cache()
+            return figure if figure.get_name() == FIGURE else None
+
+        wait_for("the new figure", new_figure)
         print(f"Label24 after 計算する: {figure.get_name()}")
     finally:
         program.terminate()

@@ -43,4 +43,13 @@ export DBUS_SESSION_BUS_ADDRESS=$address
 export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 launcher=$!
+# The launcher takes its name on the bus a moment after it starts. A program
+# that asks for the accessibility bus before then has the bus start a second
+# launcher from the service files, and the two race for the name: wait.
+for _ in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2> /dev/null | grep -q 'boolean true' \
+    && break
+  sleep 0.1
+done
 "$@"

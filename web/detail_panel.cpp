@@ -121,7 +121,8 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
 
 std::u16string Doubts(const report::PanelInputs& in) {
   std::array<std::u16string, calc::kInputBoxes> texts;
-  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) texts[i] = BoxText(calc::kInputBoxTable[i].name);
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
+    texts[i] = BoxText(calc::kInputBoxTable[i].name);
   const std::u16string drinking =
       BoxText("DrinkingHours") + u"時間" + BoxText("DrinkingMinutes") + u"分";
   return report::DoubtNotes(texts, in.entered, in.drinkingHours, drinking);
@@ -149,8 +150,9 @@ void ClearDetailPanel(std::u16string_view title) {
 
 void ClearDetailPanelAfterErase() {
   if (!PanelShown()) return;
-  Show(u"<p class=\"unread\">入力数値抹消で入力を消したため、計算の詳細を消しました。"
-       u"数値を入力して、もう一度計算して下さい。</p>");
+  Show(
+      u"<p class=\"unread\">入力数値抹消で入力を消したため、計算の詳細を消しました。"
+      u"数値を入力して、もう一度計算して下さい。</p>");
 }
 
 void MarkInvalid(const std::vector<std::string_view>& boxes) {

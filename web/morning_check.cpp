@@ -15,6 +15,7 @@
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "report/morning.h"
+#include "report/panel_words.h"
 #include "report/text.h"
 #include "web/detail_panel.h"
 #include "web/dom_toolkit.h"
@@ -135,9 +136,8 @@ void AddDrink() {
     const char* id;
     std::u16string_view words;
   };
-  constexpr Field kFields[] = {{"DrinkVolume", u"1杯の量（mL）"},
-                               {"DrinkStrength", u"度数（%）"},
-                               {"DrinkCount", u"杯数"}};
+  constexpr Field kFields[] = {
+      {"DrinkVolume", u"1杯の量（mL）"}, {"DrinkStrength", u"度数（%）"}, {"DrinkCount", u"杯数"}};
   std::u16string texts[3];
   for (std::size_t i = 0; i < 3; ++i) {
     const Read read = ReadInput(kFields[i].id);
@@ -149,8 +149,8 @@ void AddDrink() {
     texts[i] = calc::NumberToText16(*read.value);
   }
   const calc::Drink kind = report::kDrinkPresets[preset].kind;
-  const std::u16string shown = std::u16string(report::KindName(kind)) + u" " + texts[0] +
-                               u"mL " + texts[1] + u"% × " + texts[2];
+  const std::u16string shown = std::u16string(report::DrinkTitle(kind)) + u" " + texts[0] + u"mL " +
+                               texts[1] + u"% × " + texts[2];
   AppendDrinkRow(static_cast<int>(kind), shown.data(), Bytes(shown), texts[0].data(),
                  Bytes(texts[0]), texts[1].data(), Bytes(texts[1]), texts[2].data(),
                  Bytes(texts[2]));
@@ -169,7 +169,8 @@ bool FillWindow() {
       std::vector<double> fields;
       std::size_t from = at;
       for (std::size_t tab; (tab = text.find(u'\t', from)) < end; from = tab + 1)
-        fields.push_back(calc::ReadNumber(std::u16string_view(text).substr(from, tab - from)).value);
+        fields.push_back(
+            calc::ReadNumber(std::u16string_view(text).substr(from, tab - from)).value);
       fields.push_back(calc::ReadNumber(std::u16string_view(text).substr(from, end - from)).value);
       if (fields.size() == 4 && fields[0] >= 0 && fields[0] < 3)
         rows.push_back({static_cast<calc::Drink>(static_cast<int>(fields[0])), fields[1], fields[2],
@@ -178,7 +179,8 @@ bool FillWindow() {
     }
   }
   if (rows.empty()) {
-    Refuse(u"飲んだものをリストに加えてから、確認して下さい（「リストに加える」）。", "DrinkPreset");
+    Refuse(u"飲んだものをリストに加えてから、確認して下さい（「リストに加える」）。",
+           "DrinkPreset");
     return false;
   }
   const Read weight = ReadInput("MorningWeight");
@@ -198,13 +200,15 @@ bool FillWindow() {
   }
   const calc::DrinkTotals totals = calc::SumDrinks(rows);
   if (totals.fault) {
-    Refuse(u"リストの量または度数が大きすぎて計算できません。リストを確かめて下さい。", "DrinkPreset");
+    Refuse(u"リストの量または度数が大きすぎて計算できません。リストを確かめて下さい。",
+           "DrinkPreset");
     return false;
   }
   for (const calc::Drink kind : calc::kDrinks) {
     const calc::KindTotal& total = totals.kinds[static_cast<std::size_t>(kind)];
     SetBoxText(BoxOf(calc::AmountOf(kind)), calc::NumberToText16(total.amount));
-    if (total.strength) SetBoxText(BoxOf(calc::StrengthOf(kind)), calc::NumberToText16(*total.strength));
+    if (total.strength)
+      SetBoxText(BoxOf(calc::StrengthOf(kind)), calc::NumberToText16(*total.strength));
   }
   SetBoxText("Text3", calc::NumberToText16(*weight.value));
   const std::optional<int> drive = MinuteOfDay(BoxText("DriveAt"));
@@ -220,8 +224,9 @@ void ShowMorningAnswer() {
   Last().reset();
   const std::u16string& title = LastTitle();
   if (title != u"有罪です" && title != u"不該当" && title != u"計算結果") {
-    Refuse(u"計算は「" + title + u"」で終わったため、答えを出せませんでした。入力を確かめて下さい。",
-           "MorningGo");
+    Refuse(
+        u"計算は「" + title + u"」で終わったため、答えを出せませんでした。入力を確かめて下さい。",
+        "MorningGo");
     return;
   }
   const auto read = ReadPanel();
@@ -246,7 +251,8 @@ void ShowMorningAnswer() {
 
 std::string MorningCalendar(int year, int month, int day, int nowMinute, const char* stamp) {
   if (!Last()) return "";
-  const report::CivilDate date = report::StartDate({year, month, day}, nowMinute, Last()->startMinute);
+  const report::CivilDate date =
+      report::StartDate({year, month, day}, nowMinute, Last()->startMinute);
   return report::CalendarFile(date, Last()->startMinute, Last()->zeroAfterStart, stamp);
 }
 

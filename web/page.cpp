@@ -171,7 +171,9 @@ void BuildForm1() {
                   row.textColour, row.backColour, static_cast<int>(row.alignment), row.tabIndex,
                   row.backColour != form::kStandardColour,
                   static_cast<int>(form::kForm1Controls.size() - i),
-                  row.name == form::kHeading ? 2 : form::IsRead(row.name) ? 1 : 0,
+                  row.name == form::kHeading ? 2
+                  : form::IsRead(row.name)   ? 1
+                                             : 0,
                   form::IsEnglish(row.caption), ReadableColour(row));
     if (row.kind == form::ControlKind::TextBox)
       SetBoxText(row.name, row.caption);
@@ -184,8 +186,7 @@ void BuildForm1() {
     const std::string name(place.control);
     SetPhonePlace(name.c_str(), place.firstColumn, place.lastColumn);
   }
-  const std::string figure(form::kFigure), caption(form::kFigureCaption),
-      unit(form::kFigureUnit);
+  const std::string figure(form::kFigure), caption(form::kFigureCaption), unit(form::kFigureUnit);
   NameFigure(figure.c_str(), caption.c_str(), unit.c_str());
   // A box is named by the words that ask for it, its unit among them.
   for (const calc::InputBox& box : calc::kInputBoxTable) {

@@ -498,7 +498,24 @@ const kHostileLinks = [
   {name: "an unknown field", hash: "#v=1&Text1=100&Label24=0.5"},
   {name: "a malformed escape", hash: "#v=1&Text1=%E0%A4%A"},
   {name: "no version", hash: "#Text1=100"},
+  {name: "version 2", hash: "#v=2&Text1=100"},
+  {name: "a field twice", hash: "#v=1&Text1=100&Text1=200"},
+  {name: "a field without =", hash: "#v=1&Text1"},
+  // The limit is inclusive: 2,000 characters after the # are read, 2,001 not.
+  {name: "2,001 characters", hash: `#v=1&Text1=${"0".repeat(1988)}360`},
 ];
+
+test("a link of exactly 2,000 characters is read", async () => {
+  const page = await context.newPage();
+  const hash = `#v=1&Text1=${"0".repeat(1987)}360`;
+  assert.equal(hash.length - 1, 2000);
+  await page.goto(url + hash);
+  await page.waitForSelector("dialog#box[open]");
+  assert.equal(await page.textContent("#box-title"), "有罪です");
+  assert.equal((await page.inputValue("#Text1")).length, 1990);
+  assert.equal(await page.isHidden("#link-notice"), true);
+  await page.close();
+});
 
 for (const h of kHostileLinks) {
   test(`a hostile link changes nothing and injects nothing: ${h.name}`, async () => {

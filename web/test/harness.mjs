@@ -14,6 +14,9 @@ const kTypes = {
   ".webmanifest": "application/manifest+json",
 };
 
+// How long a wait may take before it is a hang, not a slow machine.
+export const kHang = 300_000;
+
 export const kChromiumFlags = [
   "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
   "--disable-background-networking", "--disable-component-update", "--disable-sync",
@@ -55,6 +58,11 @@ export async function Launch(options = {}) {
     locale: "ja-JP",
     ...options,
   });
+  // Playwright's own 30 s bound on a page load is a speed test in disguise:
+  // on a machine busy with a parallel build a load has taken longer (1 run
+  // in 27 of the offline test). Only a hang should fail a test.
+  context.setDefaultTimeout(kHang);
+  context.setDefaultNavigationTimeout(kHang);
   context.cleanup = async () => {
     await context.close();
     rmSync(profile, {recursive: true, force: true});
