@@ -1,13 +1,34 @@
 #include "calc/back_calculation.h"
 
+#include <vector>
+
 #include "calc/checked.h"
 
 namespace calc {
 namespace {
 
-BackFigure AtDriving(Condition condition, double eliminationRate, double breathRatio,
+// What a later drink brings to the breath at the test, for one set of values:
+// pe = (amount x strength) / 100; pm = pe x gravity; pd = r x weight;
+// pb = pm / pd; ps = (pb x 1000) / ratio; in this order.
+std::optional<Fault> LaterShare(Checked& op, const LaterDrink& later, double gravity,
+                                double distribution, double weight, double ratio, double& share) {
+  const double pe = op.Div(op.Mul(later.amount, later.strength), 100);
+  if (auto fault = op.EndStep(Step::EthanolVolume, pe)) return fault;
+  const double pm = op.Mul(pe, gravity);
+  if (auto fault = op.EndStep(Step::EthanolMass, pm)) return fault;
+  const double pd = op.Mul(distribution, weight);
+  if (auto fault = op.EndStep(Step::DistributionMass, pd)) return fault;
+  const double pb = op.Div(pm, pd);
+  if (auto fault = op.EndStep(Step::ScaledConcentration, pb)) return fault;
+  const double milligrams = op.Mul(pb, kMilligramsPerGram);
+  if (auto fault = op.EndStep(Step::Milligrams, milligrams)) return fault;
+  share = op.Div(milligrams, ratio);
+  return op.EndStep(Step::BreathAlcohol, share);
+}
+
+BackFigure AtDriving(Condition condition, const Corner& corner, const WidmarkInputs& entered,
                      const BackInputs& back) {
-  BackFigure f{condition, eliminationRate, breathRatio, 0, 0, {}};
+  BackFigure f{condition, corner, 0, 0, 0, {}};
   const auto failed = [&f](const Fault& fault) {
     f.atDriving = {0, fault};
     return f;
@@ -17,32 +38,75 @@ BackFigure AtDriving(Condition condition, double eliminationRate, double breathR
   f.elapsed = elapsed.hours;
   if (elapsed.fault) return failed(*elapsed.fault);
   // ((rate x elapsed) x 1000) / ratio, in that order, as the forward rule.
-  const double eliminated = op.Mul(eliminationRate, f.elapsed);
+  const double eliminated = op.Mul(corner.eliminationRate, f.elapsed);
   if (auto fault = op.EndStep(Step::EliminatedAlcohol, eliminated)) return failed(*fault);
   const double milligrams = op.Mul(eliminated, kMilligramsPerGram);
   if (auto fault = op.EndStep(Step::Milligrams, milligrams)) return failed(*fault);
-  f.added = op.Div(milligrams, breathRatio);  // a ratio of 0 fails, 0/0 included
+  f.added = op.Div(milligrams, corner.breathRatio);  // a ratio of 0 fails, 0/0 included
   if (auto fault = op.EndStep(Step::BreathAlcohol, f.added)) return failed(*fault);
-  const double figure = op.Add(back.measured, f.added);
+  double figure = op.Add(back.measured, f.added);
   if (auto fault = op.EndStep(Step::BreathAlcohol, figure)) return failed(*fault);
+  if (back.later && corner.distributionFactor) {
+    if (auto fault = LaterShare(op, *back.later, entered.EthanolGravity, *corner.distributionFactor,
+                                entered.BodyWeight, corner.breathRatio, f.subtracted))
+      return failed(*fault);
+    figure = op.Sub(figure, f.subtracted);
+    if (auto fault = op.EndStep(Step::BreathAlcohol, figure)) return failed(*fault);
+  }
   f.atDriving = {figure, std::nullopt};
   return f;
+}
+
+// The lowest (or the highest) figure at driving over the corners; a later
+// corner replaces the one held only when strictly lower (higher). Corners
+// that fail are left out; with none left, the first corner's fault.
+BackFigure Extreme(Condition condition, const WidmarkInputs& entered, const BackInputs& back) {
+  std::optional<BackFigure> held, first;
+  const bool lowest = condition == Condition::MostFavourable;
+  std::vector<std::optional<double>> distributions{std::nullopt};
+  if (back.later) distributions = {kDistributionCorners[0], kDistributionCorners[1]};
+  for (const double rate : kRateCorners) {
+    for (const std::optional<double>& distribution : distributions) {
+      for (const double ratio : kRatioCorners) {
+        const BackFigure f = AtDriving(condition, {rate, distribution, ratio}, entered, back);
+        if (!first) first = f;
+        if (!f.atDriving) continue;
+        const double figure = f.atDriving.figure, best = held ? held->atDriving.figure : 0;
+        if (!held || (lowest ? figure < best : figure > best)) held = f;
+      }
+    }
+  }
+  return held ? *held : *first;
 }
 
 }  // namespace
 
 BackAnalysis BackCalculate(const WidmarkInputs& entered, const BackInputs& back) {
   BackAnalysis a;
-  a.figures = {AtDriving(Condition::Entered, entered.EliminationRate, entered.BreathRatio, back),
-               AtDriving(Condition::MostFavourable, 0.11, 2300, back),
-               AtDriving(Condition::LeastFavourable, 0.19, 1900, back)};
+  a.figures = {AtDriving(Condition::Entered,
+                         {entered.EliminationRate, entered.DistributionFactor, entered.BreathRatio},
+                         entered, back),
+               Extreme(Condition::MostFavourable, entered, back),
+               Extreme(Condition::LeastFavourable, entered, back)};
 
   bool any = false;
   for (std::size_t i = 0; i < kScenarios.size(); ++i) {
     WidmarkInputs atTest = ScenarioInputs(entered, kScenarios[i]);
     atTest.ElapsedHours = entered.ElapsedHours + back.hours;
     atTest.ElapsedMinutes = entered.ElapsedMinutes + back.minutes;
-    const BreathAlcoholResult result = ComputeBreathAlcohol(atTest);
+    BreathAlcoholResult result = ComputeBreathAlcohol(atTest);
+    if (result && back.later) {
+      // The scenario's own share of the later drink, with its r, ratio and gravity.
+      Checked op;
+      double share = 0;
+      if (auto fault = LaterShare(op, *back.later, atTest.EthanolGravity, atTest.DistributionFactor,
+                                  entered.BodyWeight, atTest.BreathRatio, share)) {
+        result = {0, fault};
+      } else {
+        result.figure = op.Add(result.figure, share);
+        if (auto sum = op.EndStep(Step::BreathAlcohol, result.figure)) result = {0, sum};
+      }
+    }
     a.forwardAtTest[i] = result;
     if (!result) continue;
     if (!any || result.figure < a.lowest) a.lowest = result.figure;

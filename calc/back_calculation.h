@@ -1,11 +1,14 @@
 #pragma once
 // Back from a later test: a figure measured some time after driving, with
-// what was eliminated in between added back, gives the figure at the time
-// of driving. Going back in time the person's most favourable values are
-// the lowest elimination rate with the highest ratio (0.11, 2300), the
-// reverse of the forward calculation; the least favourable are (0.19, 1900).
-// A cross-check sets the measured figure against the forward figures of the
-// four scenarios at the time of the test. Standard library only; no state.
+// what was eliminated in between added back, and what a drink taken after
+// driving brought subtracted, gives the figure at the time of driving. The
+// person's most favourable and least favourable values are the lowest and
+// the highest figure over the corners of the published ranges (elimination
+// 0.11 or 0.19, distribution 0.6 or 0.96 where a later drink counts, ratio
+// 1900 or 2300); without a later drink and with a positive delay they are
+// (0.11, 2300) and (0.19, 1900). A cross-check sets the measured figure
+// against the forward figures of the four scenarios at the time of the
+// test. Standard library only; no state.
 
 #include <array>
 #include <optional>
@@ -16,32 +19,55 @@
 
 namespace calc {
 
+// A drink taken after driving and before the test.
+struct LaterDrink {
+  double amount = 0;    // cc
+  double strength = 0;  // percent
+};
+
 // What the panel adds to the thirteen boxes, read by the same input rule.
 struct BackInputs {
   double measured = 0;  // mg per litre of breath, at the test
   double hours = 0;     // from driving to the test
   double minutes = 0;
+  std::optional<LaterDrink> later = std::nullopt;
 };
 
 enum class Condition { Entered, MostFavourable, LeastFavourable };
 inline constexpr std::array<Condition, 3> kConditions = {
     Condition::Entered, Condition::MostFavourable, Condition::LeastFavourable};
 
+// The values a figure at driving is computed with; the distribution
+// factor only where a later drink counts.
+struct Corner {
+  double eliminationRate;
+  std::optional<double> distributionFactor;
+  double breathRatio;
+};
+
 struct BackFigure {
   Condition condition;
-  double eliminationRate;
-  double breathRatio;
-  double elapsed = 0;  // hours from driving to the test
-  double added = 0;    // mg per litre eliminated meanwhile
+  Corner corner;
+  double elapsed = 0;     // hours from driving to the test
+  double added = 0;       // mg per litre eliminated meanwhile
+  double subtracted = 0;  // mg per litre the later drink brought
   BreathAlcoholResult atDriving;
 };
+
+// The corners in the order they are tried: elimination 0.11 then 0.19,
+// within it distribution 0.6 then 0.96 (where a later drink counts), within
+// that ratio 1900 then 2300.
+inline constexpr std::array<double, 2> kRateCorners = {0.11, 0.19};
+inline constexpr std::array<double, 2> kDistributionCorners = {0.6, 0.96};
+inline constexpr std::array<double, 2> kRatioCorners = {1900, 2300};
 
 // Where the measured figure stands against the forward figures at the test.
 enum class CrossCheck { None, Within, Above, Below };
 
 struct BackAnalysis {
   std::array<BackFigure, kConditions.size()> figures;
-  std::array<BreathAlcoholResult, kScenarios.size()> forwardAtTest;  // in scenario order
+  // In scenario order, with the later drink's share added where one is given.
+  std::array<BreathAlcoholResult, kScenarios.size()> forwardAtTest;
   CrossCheck crossCheck = CrossCheck::None;
   double lowest = 0, highest = 0;  // of the forward figures that did not fail
 };

@@ -234,20 +234,32 @@ std::u16string AmountTable(const calc::Analyses& analyses) {
 
 std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackInputs& back) {
   const calc::BackAnalysis a = calc::BackCalculate(entered, back);
-  std::u16string html = u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " +
-                        Number(back.measured) +
-                        u" mg/L に、検査までに減った量を加える）</caption><thead><tr><td></td>";
+  std::u16string html =
+      u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " + Number(back.measured) +
+      (back.later ? u" mg/L に、検査までに減った量を加え、運転後に飲んだ分を引く）"
+                  : u" mg/L に、検査までに減った量を加える）") +
+      u"</caption><thead><tr><td></td>";
   for (const calc::BackFigure& f : a.figures)
     html += u"<th scope=\"col\">" + std::u16string(ConditionTitle(f.condition)) + u"</th>";
-  html += u"</tr></thead><tbody><tr><th scope=\"row\">減少率・換算率</th>";
-  for (const calc::BackFigure& f : a.figures)
-    html += u"<td>" + Number(f.eliminationRate) + u"・" + Number(f.breathRatio) + u"</td>";
+  const bool later = back.later.has_value();
+  html += later ? u"</tr></thead><tbody><tr><th scope=\"row\">減少率・分布係数・換算率</th>"
+                : u"</tr></thead><tbody><tr><th scope=\"row\">減少率・換算率</th>";
+  for (const calc::BackFigure& f : a.figures) {
+    html += u"<td>" + Number(f.corner.eliminationRate) + u"・";
+    if (later && f.corner.distributionFactor) html += Number(*f.corner.distributionFactor) + u"・";
+    html += Number(f.corner.breathRatio) + u"</td>";
+  }
   html += u"</tr><tr><th scope=\"row\">運転から検査まで</th>";
   for (const calc::BackFigure& f : a.figures)
     html += u"<td>" + (std::isfinite(f.elapsed) ? Number(f.elapsed) + u" 時間" : u"—") + u"</td>";
   html += u"</tr><tr><th scope=\"row\">加える量</th>";
   for (const calc::BackFigure& f : a.figures)
     html += u"<td>" + (f.atDriving ? Number(f.added) + u" mg/L" : u"—") + u"</td>";
+  if (later) {
+    html += u"</tr><tr><th scope=\"row\">運転後に飲んだ分（引く量）</th>";
+    for (const calc::BackFigure& f : a.figures)
+      html += u"<td>" + (f.atDriving ? Number(f.subtracted) + u" mg/L" : u"—") + u"</td>";
+  }
   html += u"</tr><tr><th scope=\"row\">運転時の数値</th>";
   for (const calc::BackFigure& f : a.figures) {
     html += f.atDriving ? Cell(u"data-back-figure", Hex(f.atDriving.figure),
@@ -271,18 +283,22 @@ std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackI
 }
 
 std::u16string Caveats(const PanelInputs& in) {
-  if (!in.drinkingHours) return u"";
   const std::optional<double> driving =
       calc::HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
   std::u16string items;
-  if (driving && *driving - *in.drinkingHours < 2) {
+  if (in.drinkingHours && driving && *driving - *in.drinkingHours < 2) {
     items +=
         u"<li>運転は飲み終えてから2時間以内です。アルコールの吸収が終わる前で、運転時の数値は、"
         u"吸収を終えたものとする計算（前向きの数値を含む）より低かった可能性があります。</li>";
   }
+  if (in.laterBeforeTest && *in.laterBeforeTest < 60) {
+    items +=
+        u"<li>運転の後の飲酒は検査の1時間以内です。その分の吸収が終わっていない可能性があり、全部を"
+        u"引くと運転時の数値を低く見積もりすぎることがあります。</li>";
+  }
   if (in.back) {
     const std::optional<double> delay = calc::HoursOf(in.back->hours, in.back->minutes);
-    if (driving && delay && *driving + *delay - *in.drinkingHours < 2) {
+    if (in.drinkingHours && driving && delay && *driving + *delay - *in.drinkingHours < 2) {
       items +=
           u"<li>検査は飲み終えてから2時間以内です。まだ吸収の途中で数値が上がっている時期の"
           u"可能性があり、減った量を加える計算は運転時の数値を大きく見積もります。</li>";

@@ -20,6 +20,8 @@ struct PanelInputs {
   std::optional<calc::BackInputs> back;  // a figure measured at a later test
   std::optional<double> drinkingHours;   // from the start of drinking to its end
   std::optional<int> startMinute;        // when drinking began, minutes after midnight
+  std::optional<int> laterBeforeTest =
+      std::nullopt;  // minutes from a drink after driving to the test
 };
 
 // The four scenarios as the panel shows them: with the drinking time known,
@@ -44,6 +46,6 @@ std::u16string WorkingTable(const calc::ScenarioAnalysis& entered);
 std::u16string AmountTable(const calc::Analyses& analyses);
 std::u16string Headline(const PanelAnalyses& a);
 std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackInputs& back);
-std::u16string Caveats(const PanelInputs& in);  // empty without the drinking time
+std::u16string Caveats(const PanelInputs& in);  // empty where there are none
 
 }  // namespace report

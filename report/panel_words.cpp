@@ -59,13 +59,13 @@ std::u16string_view NoAmountText(calc::NoAmount why) {
 std::u16string_view ConditionTitle(calc::Condition condition) {
   switch (condition) {
     case calc::Condition::Entered:
-      return u"入力した減少率・換算率";
+      return u"入力した数値";
     case calc::Condition::MostFavourable:
-      return u"被検査者に最も有利（0.11・2300）";
+      return u"被検査者に最も有利（最も低い組合せ）";
     case calc::Condition::LeastFavourable:
       break;
   }
-  return u"被検査者に最も不利（0.19・1900）";
+  return u"被検査者に最も不利（最も高い組合せ）";
 }
 
 std::u16string_view CrossCheckText(calc::CrossCheck check) {

@@ -209,8 +209,8 @@ TEST(Analysis, BackFromALaterTest) {
   for (int i = 0; i < 2; ++i) {
     const calc::BackFigure& f = a.figures[i + 1];
     const auto [rate, ratio] = kParameters[i];
-    EXPECT_EQ(f.eliminationRate, rate);
-    EXPECT_EQ(f.breathRatio, ratio);
+    EXPECT_EQ(f.corner.eliminationRate, rate);
+    EXPECT_EQ(f.corner.breathRatio, ratio);
     ASSERT_TRUE(f.atDriving);
     EXPECT_EQ(f.atDriving.figure, 0.1 + ((rate * 1.5) * 1000) / ratio);
   }

@@ -132,8 +132,9 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
   for (std::size_t at = 0, next; (next = file.find("\r\n", at)) != std::string::npos;
        at = next + 2) {
     EXPECT_LE(next - at, 75u);
-    if (next + 2 < file.size() && file[next + 2] == ' ')  // a fold never splits a character
+    if (next + 2 < file.size() && file[next + 2] == ' ') {  // a fold never splits a character
       EXPECT_NE(static_cast<unsigned char>(file[next + 3]) & 0xC0, 0x80);
+    }
   }
   EXPECT_NE(
       report::CalendarFile({2028, 2, 28}, 22 * 60, 3 * 60, "x").find("DTSTART:20280229T010000"),
@@ -149,7 +150,7 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
 // counted from the end of drinking: 30 h 12 min after 23:45.
 TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
   const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
-  const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30};
+  const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
   const report::MorningAnswer answer = report::MorningAnswerOf(in, 750);
   EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
   EXPECT_EQ(Utf8(answer.spoken), "アルコールが0になるのは（慎重な数値で）2日後 5:57 ごろ以降");
@@ -286,7 +287,7 @@ calc::WidmarkInputs With(double hours, double sake) {
 // two hours after drinking ended.
 const SheetCase kSheets[] = {
     {"defaults", kDefaults, std::nullopt, std::nullopt, std::nullopt},
-    {"morning after", With(10, 200), calc::BackInputs{0.1, 1, 30}, 3.5, 20 * 60},
+    {"morning after", With(10, 200), calc::BackInputs{0.1, 1, 30, std::nullopt}, 3.5, 20 * 60},
     {"drinking time without its start", With(10, 200), std::nullopt, 3.5, std::nullopt},
     {"at 1.5, two hours after",
      {100, 0, 100, 3, 1, 1, 0, 0, 0, 15, 5, 0, 100},
@@ -299,7 +300,7 @@ const SheetCase kSheets[] = {
 TEST(Report, PanelAndSheetReadAsRecorded) {
   std::string text;
   for (const SheetCase& c : kSheets) {
-    const report::PanelInputs in{c.entered, c.back, c.drinkingHours, c.startMinute};
+    const report::PanelInputs in{c.entered, c.back, c.drinkingHours, c.startMinute, std::nullopt};
     const report::PanelHtml panel = report::DetailPanel(in);
     text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
     text += AsText(Utf8(panel.results));

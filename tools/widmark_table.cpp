@@ -10,11 +10,14 @@
 // --amounts: for the same four scenarios, the greatest whole cc of sake,
 //   beer and other drinks that stays at or below the limit, or "-".
 // --back: lines of sixteen texts, the thirteen boxes then the measured
-//   figure and the hours and minutes from driving to the test; for the
-//   conditions entered, most favourable and least favourable, the figure at
-//   driving ("%a" or "error") and its verdict (or "-"); then where the
-//   measured figure stands against the forward figures at the test
-//   ("within", "above", "below", or "-").
+//   figure and the hours and minutes from driving to the test, or eighteen
+//   with a drink taken after driving, its cc and its percent (blank cc: no
+//   such drink; blank percent: 0); for the conditions entered, most
+//   favourable and least favourable, the figure at driving ("%a" or
+//   "error") and its verdict (or "-"); then where the measured figure stands
+//   against the forward figures at the test ("within", "above", "below", or
+//   "-"); then the corners of the lowest and the highest figure,
+//   "rate/r/ratio" with a later drink, "rate/ratio" without ("-" for none).
 // --sheet: one line as for --back (the last three fields optional) becomes
 //   the calculation sheet, one self-contained HTML file.
 // A line whose texts cannot be read gives "error\t<field> cannot be read"
@@ -58,21 +61,41 @@ struct Line {
   std::optional<calc::BackInputs> back;
 };
 
-constexpr std::array<const char*, 3> kBackFields = {"BackMeasured", "BackHours", "BackMinutes"};
+constexpr std::array<const char*, 5> kBackFields = {"BackMeasured", "BackHours", "BackMinutes",
+                                                    "PostAmount", "PostStrength"};
+
+// Blanks only: spaces, as typed half-width or full-width (U+3000).
+bool Blank(std::string_view text) {
+  constexpr std::string_view kFullWidth = "\xE3\x80\x80";
+  for (std::size_t i = 0; i < text.size();) {
+    if (text[i] == ' ') {
+      ++i;
+    } else if (text.substr(i, kFullWidth.size()) == kFullWidth) {
+      i += kFullWidth.size();
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
 
 // The line's numbers, or why they cannot be had: thirteen fields, or
-// sixteen where the mode takes the back-calculation's three.
+// sixteen (or eighteen, with a later drink) where the mode takes the
+// back-calculation's.
 std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
   const std::size_t least = mode == Mode::Back ? 16 : calc::kInputBoxes;
-  const std::size_t most = mode == Mode::Back || mode == Mode::Sheet ? 16 : calc::kInputBoxes;
+  const std::size_t most = mode == Mode::Back ? 18 : mode == Mode::Sheet ? 16 : calc::kInputBoxes;
   Line read;
-  std::array<double, 3> back{};
+  std::array<double, 5> back{};
+  bool later = false;
   std::size_t field = 0;
   for (std::size_t start = 0; start <= line.size(); ++field) {
     std::size_t tab = line.find('\t', start);
     if (tab == std::string_view::npos) tab = line.size();
     if (field == most) return "error\tmore than " + std::to_string(most) + " fields";
-    const calc::NumberReading reading = calc::ReadNumber(line.substr(start, tab - start));
+    const std::string_view text = line.substr(start, tab - start);
+    if (field == 16) later = !Blank(text);
+    const calc::NumberReading reading = calc::ReadNumber(text);
     if (!reading) {
       const std::string name = field < calc::kInputBoxes ? "Text" + std::to_string(field + 1)
                                                          : kBackFields[field - calc::kInputBoxes];
@@ -85,10 +108,11 @@ std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
       back[field - calc::kInputBoxes] = reading.value;
     start = tab + 1;
   }
-  if (field != least && field != most) {
+  if (field != least && field != most && !(mode == Mode::Back && field == 16)) {
     return "error\t" + std::to_string(field) + " fields, " + std::to_string(least) + " expected";
   }
-  if (field == 16) read.back = calc::BackInputs{back[0], back[1], back[2]};
+  if (field >= 16) read.back = calc::BackInputs{back[0], back[1], back[2], std::nullopt};
+  if (later) read.back->later = calc::LaterDrink{back[3], back[4]};
   return read;
 }
 
@@ -140,7 +164,19 @@ std::string Back(const calc::WidmarkInputs& inputs, const calc::BackInputs& back
     out += Hex(f.atDriving.figure) + "\t" +
            std::string(calc::VerdictName(calc::JudgeBreathAlcohol(f.atDriving.figure))) + "\t";
   }
-  return out + std::string(calc::CrossCheckName(a.crossCheck));
+  out += std::string(calc::CrossCheckName(a.crossCheck));
+  // Which corners gave the lowest and the highest figure.
+  for (const calc::BackFigure* f : {&a.figures[1], &a.figures[2]}) {
+    out += '\t';
+    if (!f->atDriving) {
+      out += '-';
+      continue;
+    }
+    out += calc::NumberToText(f->corner.eliminationRate) + "/";
+    if (back.later) out += calc::NumberToText(*f->corner.distributionFactor) + "/";
+    out += calc::NumberToText(f->corner.breathRatio);
+  }
+  return out;
 }
 
 // The local date and time of the calculation, as the sheet shows it.
@@ -199,8 +235,8 @@ int main(int argc, char* argv[]) {
         std::cout << Back(in.inputs, *in.back) << '\n';
         break;
       case Mode::Sheet:
-        std::cout << report::Utf8(
-            report::CalculationSheet({in.inputs, in.back, std::nullopt, std::nullopt}, Now()));
+        std::cout << report::Utf8(report::CalculationSheet(
+            {in.inputs, in.back, std::nullopt, std::nullopt, std::nullopt}, Now()));
         return 0;  // one sheet, for the first line
     }
   }

@@ -49,12 +49,14 @@ struct PanelField {
   std::string_view id;
   std::u16string_view label;
 };
-constexpr std::array<PanelField, 5> kPanelFields = {{
+constexpr std::array<PanelField, 7> kPanelFields = {{
     {"BackMeasured", u"検査で測った数値（mg/L）"},
     {"BackHours", u"運転から検査まで（時間）"},
     {"BackMinutes", u"運転から検査まで（分）"},
     {"DrinkingHours", u"飲み始めから飲み終わりまで（時間）"},
     {"DrinkingMinutes", u"飲み始めから飲み終わりまで（分）"},
+    {"PostAmount", u"運転の後に飲んだ量（cc）"},
+    {"PostStrength", u"その度数（%）"},
 }};
 
 int Bytes(std::u16string_view text) {
@@ -110,7 +112,14 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   const auto given = [&](std::size_t i) {
     return texts[i].find_first_not_of(u" \t\n\u3000") != std::u16string::npos;
   };
-  if (given(0)) in.back = calc::BackInputs{values[0], values[1], values[2]};
+  if (given(0)) {
+    in.back = calc::BackInputs{values[0], values[1], values[2], std::nullopt};
+    // A blank amount is no later drink; a blank strength reads as 0.
+    if (given(5)) in.back->later = calc::LaterDrink{values[5], values[6]};
+    const std::optional<int> post = MinuteOfDay(BoxText("PostTime"));
+    const std::optional<int> test = MinuteOfDay(BoxText("TestTime"));
+    if (in.back->later && post && test) in.laterBeforeTest = ((*test - *post) % 1440 + 1440) % 1440;
+  }
   if (given(3) || given(4)) {
     in.drinkingHours = calc::HoursOf(values[3], values[4]);
     if (!in.drinkingHours) return Unread(kPanelFields[3].label, calc::ReadFault::BeyondRange);

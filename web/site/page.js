@@ -11,7 +11,8 @@ const kStandardColour = -1;
 const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
 const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, advances are exact
 const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
-                      "DrinkingHours", "DrinkingMinutes"];
+                      "DrinkingHours", "DrinkingMinutes", "DriveTime", "TestTime", "PostAmount",
+                      "PostStrength", "PostTime"];
 const kNarrow = "(max-width: 640px)";  // below the window's own width
 const kLinkLimit = 2000;  // characters of a fragment that are read at all
 const kQuietMs = 700;  // after the last keystroke, the panel's change is said
@@ -181,6 +182,24 @@ const page = {
     document.getElementById("DrinkingMinutes").value = String(length % 60);
   },
 
+  // Driving and the test as clock times are the delay between them, in
+  // whole hours and minutes; a later drink's time, where given, stands
+  // between them. Each time earlier than the one before it is the next day.
+  deriveBackTime() {
+    const value = (id) => document.getElementById(id).value;
+    const times = ["DriveTime", "PostTime", "TestTime"].map(value).filter(Boolean);
+    const derived = Boolean(value("DriveTime") && value("TestTime"));
+    for (const id of ["BackHours", "BackMinutes"]) document.getElementById(id).readOnly = derived;
+    if (!derived) return;
+    const minutes = (text) => Number(text.slice(0, 2)) * 60 + Number(text.slice(3, 5));
+    let delay = 0;
+    for (let i = 1; i < times.length; ++i) {
+      delay += (minutes(times[i]) - minutes(times[i - 1]) + 24 * 60) % (24 * 60);
+    }
+    document.getElementById("BackHours").value = String(Math.floor(delay / 60));
+    document.getElementById("BackMinutes").value = String(delay % 60);
+  },
+
   // The link that reproduces a calculation: every box's text and the panel's
   // inputs in the address's fragment, percent-encoded.
   linkFields() {
@@ -224,6 +243,7 @@ const page = {
     }
     for (const [id, text] of values) document.getElementById(id).value = text;
     this.deriveDrinkingTime();
+    this.deriveBackTime();
     await this.run("Command1");
   },
 
@@ -423,6 +443,7 @@ const page = {
     let quiet;
     document.getElementById("detail-inputs").addEventListener("input", () => {
       this.deriveDrinkingTime();
+      this.deriveBackTime();
       if (!this.calculated || this.busy) return;
       Module.ccall("UpdatePanel", null, [], []);
       this.writeLink();

@@ -83,7 +83,8 @@ test("keyboard only: through the window in the design's order, the morning check
                     "Command11", "Text13"];
     const morning = ["DrinkPreset", "DrinkVolume", "DrinkStrength", "DrinkCount", "AddDrink",
                      "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
-    const panel = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
+    const panel = ["BackMeasured", "BackHours", "BackMinutes", "DriveTime", "TestTime",
+                   "PostAmount", "PostStrength", "PostTime", "DrinkStart", "DrinkEnd",
                    "DrinkingHours", "DrinkingMinutes", "PrintSheet"];
     // A time input takes Tab between its own fields: it counts once.
     const forward = [await Focused(page)];
