@@ -4,7 +4,8 @@
 import {createServer} from "node:http";
 import {mkdtempSync, readFileSync, rmSync, statSync} from "node:fs";
 import {tmpdir} from "node:os";
-import {extname, join, normalize} from "node:path";
+import {extname, join, normalize, resolve} from "node:path";
+import {after, before} from "node:test";
 import {chromium} from "playwright-core";
 
 const kTypes = {
@@ -45,6 +46,19 @@ export function Serve(site, extra = {}, headers = {}) {
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => resolve(server));
   });
+}
+
+// The built site served to a test file for the length of its tests:
+// `site.url` once they start, `site.path` the folder.
+export function ServedSite() {
+  const site = {path: resolve(process.env.WIDMARK_SITE ?? "../../build-web/site"), url: null};
+  let server;
+  before(async () => {
+    server = await Serve(site.path);
+    site.url = `http://127.0.0.1:${server.address().port}/`;
+  });
+  after(() => server?.close());
+  return site;
 }
 
 // A fresh profile; `options` are Playwright's context options (a phone's

@@ -2,20 +2,12 @@
 // and out the clock time at which even the cautious figure is 0, by taps on
 // a phone and by clicks at the window's width.
 import assert from "node:assert/strict";
-import {after, before, test} from "node:test";
+import {test} from "node:test";
 import {readFileSync} from "node:fs";
-import {resolve} from "node:path";
 
-import {Launch, OpenCalculator, Serve} from "./harness.mjs";
+import {Launch, ServedSite} from "./harness.mjs";
 
-const kSite = resolve(process.env.WIDMARK_SITE ?? "../../build-web/site");
-let server, url;
-
-before(async () => {
-  server = await Serve(kSite);
-  url = `http://127.0.0.1:${server.address().port}/`;
-});
-after(() => server?.close());
+const site = ServedSite();
 
 async function Open(width) {
   const phone = width < 641;
@@ -23,7 +15,7 @@ async function Open(width) {
   const page = await context.newPage();
   // The morning after the party: 7:00 on 9 December 2026.
   await page.clock.setFixedTime(new Date(2026, 11, 9, 7, 0));
-  await page.goto(url);
+  await page.goto(site.url);
   await page.waitForSelector("body[data-ready=true]");
   const press = (selector) => (phone ? page.tap(selector) : page.click(selector));
   return {context, page, press};
@@ -150,7 +142,7 @@ test("implausible inputs are named in the panel and the check, and nothing is sa
   const {context, page, press} = await Open(1280);
   try {
     for (const c of kDoubts) {
-      await page.goto(url);
+      await page.goto(site.url);
       await page.waitForSelector("body[data-ready=true]");
       for (const [id, text] of Object.entries(c.boxes)) await page.fill(`#${id}`, text);
       await press("#Command1");
@@ -164,7 +156,7 @@ test("implausible inputs are named in the panel and the check, and nothing is sa
       else assert.ok(notes.length === 1 && notes[0].includes(c.expected), `${c.name}: ${notes}`);
     }
     // In the check too.
-    await page.goto(url);
+    await page.goto(site.url);
     await page.waitForSelector("body[data-ready=true]");
     await AddDrink(page, press, "缶ビール 350mL 5%", 2);
     await page.fill("#MorningWeight", "5");

@@ -172,7 +172,9 @@ test("the panel follows the window: nothing stale after a caution, a negative fi
     assert.equal(await cell.evaluate((td) => td.firstChild.textContent), "0 mg");
     assert.match(await cell.textContent(), /計算上は -0\.\d+/);  // for screen readers
     assert.match(await page.textContent("#detail-headline"), /呼気1リットルあたり 0 mg/);
-    await Until(async () => /呼気1リットルあたり 0 mg/.test(await page.textContent("#detail-status")));
+    // Said in one short sentence: the headline's first, the answer.
+    await Until(async () => /^アルコールが0になるのは（慎重な数値で）[^。]+ごろ以降。$/.test(
+        await page.textContent("#detail-status")));
     // 入力数値抹消 takes the figures away, and says so; the panel's own
     // inputs keep their texts.
     await page.fill("#BackMeasured", "0.1");

@@ -3,30 +3,23 @@
 // a phone's width and the window's, and the window's pixels left as they
 // were at 641 px and wider.
 import assert from "node:assert/strict";
-import {after, before, test} from "node:test";
+import {test} from "node:test";
 import {readFileSync} from "node:fs";
 import {createRequire} from "node:module";
 import {resolve} from "node:path";
 
-import {Launch, OpenCalculator, Serve} from "./harness.mjs";
+import {Launch, OpenCalculator, ServedSite} from "./harness.mjs";
 
 const require = createRequire(import.meta.url);
 const kAxe = require.resolve("axe-core/axe.min.js");
-const kSite = resolve(process.env.WIDMARK_SITE ?? "../../build-web/site");
 const kForm1Picture = resolve("../../tests/data/form1.png");
-let server, url;
-
-before(async () => {
-  server = await Serve(kSite);
-  url = `http://127.0.0.1:${server.address().port}/`;
-});
-after(() => server?.close());
+const site = ServedSite();
 
 async function Open(width, options = {}) {
   const phone = width < 641;
   const context = await Launch({viewport: {width, height: 900}, isMobile: phone, hasTouch: phone,
                                 ...options});
-  return {context, page: await OpenCalculator(context, url)};
+  return {context, page: await OpenCalculator(context, site.url)};
 }
 
 // Presses 計算する by the keyboard and closes the verdict box.
