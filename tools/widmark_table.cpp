@@ -22,6 +22,9 @@
 //   the calculation sheet, one self-contained HTML file.
 // A line whose texts cannot be read gives "error\t<field> cannot be read"
 // (or "beyond range"). The presence checks of the window are not made.
+// --help lists each mode's fields; --header prints the output's field names
+// first; --decimal writes figures by the window's number-to-text rule (-0 as
+// 0) instead of %a.
 
 #include <array>
 #include <cstdio>
@@ -32,9 +35,11 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "calc/analysis.h"
 #include "calc/back_calculation.h"
+#include "calc/input_boxes.h"
 #include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
@@ -46,10 +51,17 @@ namespace {
 
 enum class Mode { Figure, Detail, Amounts, Back, Sheet };
 
+bool g_decimal = false;  // --decimal
+
 std::string Hex(double value) {
   std::array<char, 64> hex;
   std::snprintf(hex.data(), hex.size(), "%a", value);
   return hex.data();
+}
+
+// A figure field: exact (%a), or with --decimal as the window shows it.
+std::string Figure(double value) {
+  return g_decimal ? calc::NumberToText(value) : Hex(value);  // -0 shows as 0
 }
 
 std::string Minutes(const std::optional<std::int64_t>& minutes) {
@@ -122,7 +134,7 @@ std::string Evaluate(const calc::WidmarkInputs& inputs) {
     return "error\t" + std::string(calc::StepName(result.fault->step)) + " " +
            std::string(calc::FaultKindName(result.fault->kind));
   }
-  return Hex(result.figure) + "\t" + calc::NumberToText(result.figure) + "\t" +
+  return Figure(result.figure) + "\t" + calc::NumberToText(result.figure) + "\t" +
          std::string(calc::VerdictName(calc::JudgeBreathAlcohol(result.figure)));
 }
 
@@ -134,7 +146,7 @@ std::string Detail(const calc::WidmarkInputs& inputs) {
       out += "error\t-\t" + Minutes(a.minutesToLimit) + "\t" + Minutes(a.minutesToZero);
       continue;
     }
-    out += Hex(a.result.figure) + "\t" +
+    out += Figure(a.result.figure) + "\t" +
            std::string(calc::VerdictName(calc::JudgeBreathAlcohol(a.result.figure))) + "\t" +
            Minutes(a.minutesToLimit) + "\t" + Minutes(a.minutesToZero);
   }
@@ -161,7 +173,7 @@ std::string Back(const calc::WidmarkInputs& inputs, const calc::BackInputs& back
       out += "error\t-\t";
       continue;
     }
-    out += Hex(f.atDriving.figure) + "\t" +
+    out += Figure(f.atDriving.figure) + "\t" +
            std::string(calc::VerdictName(calc::JudgeBreathAlcohol(f.atDriving.figure))) + "\t";
   }
   out += std::string(calc::CrossCheckName(a.crossCheck));
@@ -177,6 +189,73 @@ std::string Back(const calc::WidmarkInputs& inputs, const calc::BackInputs& back
     out += calc::NumberToText(f->corner.breathRatio);
   }
   return out;
+}
+
+// Each mode's output fields, by name.
+std::vector<std::string> OutputFields(Mode mode) {
+  std::vector<std::string> fields;
+  switch (mode) {
+    case Mode::Figure:
+      return {"Figure", "FigureText", "Verdict"};
+    case Mode::Detail:
+      for (calc::Scenario scenario : calc::kScenarios)
+        for (const char* field : {"Figure", "Verdict", "MinutesToLimit", "MinutesToZero"})
+          fields.push_back(std::string(calc::ScenarioName(scenario)) + field);
+      return fields;
+    case Mode::Amounts:
+      for (calc::Scenario scenario : calc::kScenarios)
+        for (calc::Drink drink : calc::kDrinks)
+          fields.push_back(std::string(calc::ScenarioName(scenario)) +
+                           std::string(calc::DrinkName(drink)) + "AtMost");
+      return fields;
+    case Mode::Back:
+      for (calc::Condition condition : calc::kConditions)
+        for (const char* field : {"Figure", "Verdict"})
+          fields.push_back(std::string(calc::ConditionName(condition)) + field);
+      fields.insert(fields.end(), {"CrossCheck", "LowestCorner", "HighestCorner"});
+      return fields;
+    case Mode::Sheet:
+      break;
+  }
+  return {"Html"};
+}
+
+std::string Join(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& field : fields) line += (line.empty() ? "" : "\t") + field;
+  return line;
+}
+
+void Help() {
+  std::cout
+      << "usage: widmark-table [--detail | --amounts | --back | --sheet] [--header] [--decimal]\n"
+         "                     < lines of tab-separated texts\n\n"
+         "Input fields, in order (each read by the window's input rule):\n";
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
+    const calc::InputBox& box = calc::kInputBoxTable[i];
+    std::cout << "  " << i + 1 << "\t" << box.name << "\t" << report::Utf8(box.caption)
+              << (box.unit.empty() ? "" : "\t[" + report::Utf8(box.unit) + "]") << "\n";
+  }
+  std::cout << "  --back (and optionally --sheet) adds:\n"
+               "  14\tBackMeasured\tthe figure measured at the test [mg/L]\n"
+               "  15\tBackHours\tfrom driving to the test [hours]\n"
+               "  16\tBackMinutes\tand [minutes]\n"
+               "  --back may add (blank PostAmount: no such drink; blank PostStrength: 0):\n"
+               "  17\tPostAmount\ta drink after driving, before the test [cc]\n"
+               "  18\tPostStrength\tits strength [%]\n\n"
+               "Output fields (a line that cannot be read: error, then the reason):\n";
+  const std::pair<const char*, Mode> kModes[] = {{"(none)", Mode::Figure},
+                                                 {"--detail", Mode::Detail},
+                                                 {"--amounts", Mode::Amounts},
+                                                 {"--back", Mode::Back},
+                                                 {"--sheet", Mode::Sheet}};
+  for (const auto& [flag, mode] : kModes)
+    std::cout << "  " << flag << ":\t" << Join(OutputFields(mode)) << "\n";
+  std::cout << "\nFigures are in mg per litre of breath, as %a (exact), or with --decimal by\n"
+               "the window's number-to-text rule; minutes and cc are whole numbers, - where\n"
+               "there is none; corners are rate/r/ratio (rate/ratio without a later drink).\n"
+               "--header prints the output field names first. --sheet writes the calculation\n"
+               "sheet for the first line as one HTML document.\n";
 }
 
 // The local date and time of the calculation, as the sheet shows it.
@@ -199,17 +278,28 @@ int main(int argc, char* argv[]) {
       {"--sheet", Mode::Sheet},
   }};
   Mode mode = Mode::Figure;
-  bool known = argc == 1;
-  for (const auto& [flag, value] : kModes) {
-    if (argc == 2 && std::strcmp(argv[1], flag) == 0) {
-      mode = value;
-      known = true;
+  bool header = false, modeGiven = false;
+  for (int i = 1; i < argc; ++i) {
+    bool known = false;
+    if (std::strcmp(argv[i], "--help") == 0) {
+      Help();
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--header") == 0) known = header = true;
+    if (std::strcmp(argv[i], "--decimal") == 0) known = g_decimal = true;
+    for (const auto& [flag, value] : kModes) {
+      if (std::strcmp(argv[i], flag) == 0 && !modeGiven) {
+        mode = value;
+        known = modeGiven = true;
+      }
+    }
+    if (!known) {
+      std::cerr << "usage: widmark-table [--detail | --amounts | --back | --sheet] [--header] "
+                   "[--decimal] < lines\n(--help lists the fields)\n";
+      return 2;
     }
   }
-  if (!known) {
-    std::cerr << "usage: widmark-table [--detail | --amounts | --back | --sheet] < lines\n";
-    return 2;
-  }
+  if (header && mode != Mode::Sheet) std::cout << Join(OutputFields(mode)) << '\n';
   std::ios::sync_with_stdio(false);
   std::string line;
   while (std::getline(std::cin, line)) {

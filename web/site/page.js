@@ -235,9 +235,14 @@ const page = {
         break;
       }
     }
-    if (!valid) {
+    // Every box must be in it: a box left out would silently keep the
+    // page's default, a figure nobody chose.
+    const missing = valid ? this.linkFields().slice(0, 13).filter((id) => !values.has(id)) : [];
+    if (!valid || missing.length) {
       const notice = document.getElementById("link-notice");
-      notice.textContent = "リンクの内容を読み取れないため、使いませんでした。";
+      notice.textContent = missing.length
+          ? `リンクに欄が足りないため、使いませんでした（足りない欄：${missing.join("、")}）。`
+          : "リンクの内容を読み取れないため、使いませんでした。";
       notice.hidden = false;
       return;
     }

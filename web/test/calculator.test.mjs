@@ -516,28 +516,35 @@ test("a drink after driving is taken off the figure at driving, from clock times
   await page.close();
 });
 
+// A link with every box, Text1 as given.
+const Whole = (text1) => "#v=1&" + kStartTexts.map((t, i) => `Text${i + 1}=${i ? t : text1}`).join("&");
+
 const kHostileLinks = [
   {name: "markup", hash: "#v=1&Text1=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E&Nope=1"},
-  {name: "markup in a known field", hash: "#v=1&Text1=%3Cb%20id%3Dinjected%3E1%3C%2Fb%3E%26"},
+  {name: "markup in a known field", hash: Whole("%3Cb%20id%3Dinjected%3E1%3C%2Fb%3E%26")},
+  {name: "a box missing", hash: Whole("200").replace("&Text13=2000", ""),
+   notice: "リンクに欄が足りないため、使いませんでした（足りない欄：Text13）。"},
+  {name: "only one box", hash: "#v=1&Text1=100",
+   notice: `リンクに欄が足りないため、使いませんでした（足りない欄：${kStartTexts.slice(1).map((_, i) => `Text${i + 2}`).join("、")}）。`},
   {name: "10,000 characters", hash: `#v=1&Text1=${"9".repeat(10000)}`},
   {name: "an unknown field", hash: "#v=1&Text1=100&Label24=0.5"},
   {name: "a malformed escape", hash: "#v=1&Text1=%E0%A4%A"},
   {name: "no version", hash: "#Text1=100"},
-  {name: "version 2", hash: "#v=2&Text1=100"},
-  {name: "a field twice", hash: "#v=1&Text1=100&Text1=200"},
-  {name: "a field without =", hash: "#v=1&Text1"},
+  {name: "version 2", hash: Whole("100").replace("v=1", "v=2")},
+  {name: "a field twice", hash: `${Whole("100")}&Text2=5`},
+  {name: "a field without =", hash: Whole("100").replace("Text13=2000", "Text13")},
   // The limit is inclusive: 2,000 characters after the # are read, 2,001 not.
-  {name: "2,001 characters", hash: `#v=1&Text1=${"0".repeat(1988)}360`},
+  {name: "2,001 characters", hash: Whole(`${"0".repeat(2002 - Whole("").length - 3)}360`)},
 ];
 
 test("a link of exactly 2,000 characters is read", async () => {
   const page = await context.newPage();
-  const hash = `#v=1&Text1=${"0".repeat(1987)}360`;
+  const hash = Whole(`${"0".repeat(2001 - Whole("").length - 3)}360`);
   assert.equal(hash.length - 1, 2000);
   await page.goto(url + hash);
   await page.waitForSelector("dialog#box[open]");
   assert.equal(await page.textContent("#box-title"), "有罪です");
-  assert.equal((await page.inputValue("#Text1")).length, 1990);
+  assert.equal(await page.inputValue("#Text1"), hash.slice(11, hash.indexOf("&Text2")));
   assert.equal(await page.isHidden("#link-notice"), true);
   await page.close();
 });
@@ -563,7 +570,7 @@ for (const h of kHostileLinks) {
       assert.equal(await page.textContent("#box-title"), "計算できません");
     } else {
       assert.deepEqual(await Values(page), kStartTexts);
-      assert.equal(state.notice, "リンクの内容を読み取れないため、使いませんでした。");
+      assert.equal(state.notice, h.notice ?? "リンクの内容を読み取れないため、使いませんでした。");
       assert.equal(state.box, false);
     }
     assert.equal(state.injected, 0);
