@@ -58,6 +58,21 @@ LimitAmount AmountAtLimit(const WidmarkInputs& in, Drink drink) {
   return {lo, NoAmount::None};
 }
 
+std::optional<std::int64_t> LeastAtOrOver(const WidmarkInputs& in, Drink drink) {
+  const std::optional<double> none = FigureWith(in, drink, 0);
+  if (!none || *none >= kLegalLimit) return std::nullopt;
+  const std::optional<double> most = FigureWith(in, drink, kAmountSearched);
+  if (!most || *most < kLegalLimit) return std::nullopt;
+  std::int64_t lo = 0, hi = kAmountSearched;
+  while (hi - lo > 1) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    const std::optional<double> figure = FigureWith(in, drink, mid);
+    if (!figure) return std::nullopt;
+    (*figure < kLegalLimit ? lo : hi) = mid;
+  }
+  return hi;
+}
+
 std::string_view DrinkName(Drink drink) {
   switch (drink) {
     case Drink::Sake:

@@ -37,6 +37,13 @@ struct LimitAmount {
 
 LimitAmount AmountAtLimit(const WidmarkInputs& in, Drink drink);
 
+// The court's phrase, "c cc 以上で0.15以上": the least whole cc c of the
+// drink (the others as entered) at which the figure is 0.15 or more. No
+// answer where the figure with none of it fails or is already 0.15 or more,
+// or with kAmountSearched cc fails or is still below 0.15, or where any
+// figure on the way fails. Bisected keeping f(lo) < 0.15 <= f(hi).
+std::optional<std::int64_t> LeastAtOrOver(const WidmarkInputs& in, Drink drink);
+
 // The box holding the drink's amount, and the one holding its strength.
 double WidmarkInputs::*AmountOf(Drink drink);
 double WidmarkInputs::*StrengthOf(Drink drink);

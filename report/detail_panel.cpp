@@ -213,8 +213,9 @@ std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
 
 std::u16string AmountTable(const calc::Analyses& analyses) {
   std::u16string html =
-      u"<table class=\"amounts\"><caption>0.15以下にとどまる最大の量（他の飲み物は入力のとおり、"
-      u"入力した経過時間で）</caption><thead><tr><td></td>";
+      u"<table class=\"amounts\"><caption>0.15以下にとどまる最大の量と、0.15以上になる最小の量"
+      u"（判決の言い方。他の飲み物は入力のとおり、入力した経過時間で）</caption><thead><tr><td></"
+      u"td>";
   for (calc::Drink drink : calc::kDrinks)
     html += u"<th scope=\"col\">" + std::u16string(DrinkTitle(drink)) + u"</th>";
   html += u"</tr></thead><tbody>";
@@ -223,9 +224,16 @@ std::u16string AmountTable(const calc::Analyses& analyses) {
             u"\">" + std::u16string(ScenarioTitle(a.scenario)) + u"</th>";
     for (calc::Drink drink : calc::kDrinks) {
       const calc::LimitAmount amount = calc::AmountAtLimit(a.inputs, drink);
-      html += amount.cc ? Cell(u"data-amount", Ascii(std::to_string(*amount.cc)),
-                               Grouped(*amount.cc) + u" cc" + ServingsOf(drink, *amount.cc))
-                        : Cell(u"data-amount", u"-", NoAmountText(amount.why));
+      // The court's phrase beside it: the least at which the figure is 0.15 or more.
+      const std::optional<std::int64_t> least = calc::LeastAtOrOver(a.inputs, drink);
+      const std::u16string phrase = least ? u"<br><span data-least=\"" +
+                                                Ascii(std::to_string(*least)) + u"\">" +
+                                                Grouped(*least) + u" cc 以上で0.15以上</span>"
+                                          : u"<span data-least=\"-\"></span>";
+      html += amount.cc
+                  ? Cell(u"data-amount", Ascii(std::to_string(*amount.cc)),
+                         Grouped(*amount.cc) + u" cc" + ServingsOf(drink, *amount.cc) + phrase)
+                  : Cell(u"data-amount", u"-", std::u16string(NoAmountText(amount.why)) + phrase);
     }
     html += u"</tr>";
   }

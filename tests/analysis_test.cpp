@@ -92,7 +92,7 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
   std::ifstream table(WIDMARK_GOLDEN_TABLE);
   ASSERT_TRUE(table);
   std::string line;
-  int checked = 0, amounts = 0;
+  int checked = 0, amounts = 0, leasts = 0;
   while (std::getline(table, line)) {
     std::istringstream fields(line);
     calc::WidmarkInputs in;
@@ -117,6 +117,17 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
         EXPECT_GT(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
         ++amounts;
       }
+      // The court's phrase: the least at or over, one cc less still under.
+      for (calc::Drink drink : calc::kDrinks) {
+        const std::optional<std::int64_t> least = calc::LeastAtOrOver(a.inputs, drink);
+        if (!least) continue;
+        calc::WidmarkInputs with = a.inputs;
+        with.*calc::AmountOf(drink) = static_cast<double>(*least);
+        EXPECT_GE(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
+        with.*calc::AmountOf(drink) = static_cast<double>(*least - 1);
+        EXPECT_LT(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
+        ++leasts;
+      }
       for (const auto& [minutes, ceiling] :
            {std::pair{a.minutesToLimit, calc::kLegalLimit}, std::pair{a.minutesToZero, 0.0}}) {
         if (!minutes) continue;
@@ -130,6 +141,7 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
   }
   EXPECT_GT(checked, 500);
   EXPECT_GT(amounts, 1000);
+  EXPECT_GT(leasts, 1000);
 }
 
 struct NoAnswerCase {

@@ -8,7 +8,9 @@
 //   zero>", "-" where there is no answer, "error\t-\t-\t-" for a scenario
 //   that fails.
 // --amounts: for the same four scenarios, the greatest whole cc of sake,
-//   beer and other drinks that stays at or below the limit, or "-".
+//   beer and other drinks that stays at or below the limit, or "-"; then,
+//   in the same order, the least whole cc at which the figure is 0.15 or
+//   more (the court's "c cc 以上で0.15以上"), or "-".
 // --back: lines of sixteen texts, the thirteen boxes then the measured
 //   figure and the hours and minutes from driving to the test, or eighteen
 //   with a drink taken after driving, its cc and its percent (blank cc: no
@@ -162,6 +164,13 @@ std::string Amounts(const calc::WidmarkInputs& inputs) {
       out += Minutes(calc::AmountAtLimit(in, drink).cc);
     }
   }
+  for (calc::Scenario scenario : calc::kScenarios) {
+    const calc::WidmarkInputs in = calc::ScenarioInputs(inputs, scenario);
+    for (calc::Drink drink : calc::kDrinks) {
+      out += '\t';
+      out += Minutes(calc::LeastAtOrOver(in, drink));
+    }
+  }
   return out;
 }
 
@@ -203,10 +212,11 @@ std::vector<std::string> OutputFields(Mode mode) {
           fields.push_back(std::string(calc::ScenarioName(scenario)) + field);
       return fields;
     case Mode::Amounts:
-      for (calc::Scenario scenario : calc::kScenarios)
-        for (calc::Drink drink : calc::kDrinks)
-          fields.push_back(std::string(calc::ScenarioName(scenario)) +
-                           std::string(calc::DrinkName(drink)) + "AtMost");
+      for (const char* which : {"AtMost", "LeastAtOrOver"})
+        for (calc::Scenario scenario : calc::kScenarios)
+          for (calc::Drink drink : calc::kDrinks)
+            fields.push_back(std::string(calc::ScenarioName(scenario)) +
+                             std::string(calc::DrinkName(drink)) + which);
       return fields;
     case Mode::Back:
       for (calc::Condition condition : calc::kConditions)

@@ -404,6 +404,7 @@ const PanelData = (page) => page.evaluate(() => {
     figures: cells(".scenarios", "data-figure"),
     minutes: cells(".scenarios", "data-minutes"),
     amounts: cells(".amounts", "data-amount"),
+    least: cells(".amounts", "data-least"),
     back: cells(".back", "data-back-figure"),
     crossCheck: cells("", "data-cross-check"),
     curves: document.querySelectorAll("#detail svg polyline.curve").length,
@@ -444,8 +445,11 @@ for (const c of kPanelCases) {
     assert.deepEqual(shown.figures, expected.figures);
     // The page lists the minutes row by row: all four to the limit, then to zero.
     assert.deepEqual(shown.minutes, [...expected.toLimit, ...expected.toZero]);
-    // Scenarios by rows, drinks by columns, as the tool lists them.
-    assert.deepEqual(shown.amounts, Tool("--amounts", line));
+    // Scenarios by rows, drinks by columns, as the tool lists them: the
+    // most at or below, then the courts' least at or over.
+    const amounts = Tool("--amounts", line);
+    assert.deepEqual(shown.amounts, amounts.slice(0, 12));
+    assert.deepEqual(shown.least, amounts.slice(12));
     if (c.back) {
       const back = Tool("--back", [line, c.back.BackMeasured, c.back.BackHours,
                                    c.back.BackMinutes].join("\t"));
