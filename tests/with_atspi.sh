@@ -47,7 +47,7 @@ launcher=$!
 # that asks for the accessibility bus before then has the bus start a second
 # launcher from the service files, and the two race for the name: wait.
 for _ in $(seq 100); do
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+  dbus-send --bus="$DBUS_SESSION_BUS_ADDRESS" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2> /dev/null | grep -q 'boolean true' \
     && break
   sleep 0.1
