@@ -37,6 +37,13 @@ std::string FormatScientific(double value, int fraction) {
   return std::string(buffer.data(), result.ptr);
 }
 
+std::string FormatShortest(double value) {
+  std::array<char, 40> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific);
+  return std::string(buffer.data(), result.ptr);
+}
+
 #else
 
 namespace {
@@ -72,6 +79,18 @@ std::string FormatScientific(double value, int fraction) {
   const CLocaleScope c;
   const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", fraction, value);
   return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+std::string FormatShortest(double value) {
+  // Each length correctly rounded in turn; the first that reads back is the
+  // nearest of the shortest, as std::to_chars gives it.
+  std::string text;
+  for (int fraction = 0; fraction <= 16; ++fraction) {
+    text = FormatScientific(value, fraction);
+    const CLocaleScope c;
+    if (std::strtod(text.c_str(), nullptr) == value) break;
+  }
+  return text;
 }
 
 #endif

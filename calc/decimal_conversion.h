@@ -21,4 +21,8 @@ std::optional<double> ParseDecimal(std::string_view text);
 // exponent of at least two digits; value must be finite and positive.
 std::string FormatScientific(double value, int fraction);
 
+// "d.ddde+xx" with the fewest digits that read back as the same finite
+// value (of several such, the nearest).
+std::string FormatShortest(double value);
+
 }  // namespace calc

@@ -1,5 +1,6 @@
 #include "calc/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -63,6 +64,36 @@ std::string NumberToText(double value) {
 std::u16string NumberToText16(double value) {
   const std::string text = NumberToText(value);
   return std::u16string(text.begin(), text.end());  // ASCII only
+}
+
+}  // namespace calc
+
+namespace calc {
+
+std::u16string CutToDecimals(double value, int places) {
+  if (!std::isfinite(value)) return NumberToText16(value);
+  std::string digits, text;
+  int exponent = 0;
+  if (value != 0) {
+    const std::string shortest = FormatShortest(std::fabs(value));  // "d.ddde+xx"
+    const std::size_t e = shortest.find('e');
+    for (std::size_t i = 0; i < e; ++i)
+      if (shortest[i] != '.') digits += shortest[i];
+    exponent = std::atoi(shortest.c_str() + e + 1);
+  }
+  // Digit i stands at 10^(exponent - i).
+  const auto digit = [&](int power) {
+    const int i = exponent - power;
+    return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<std::size_t>(i)]
+                                                         : '0';
+  };
+  for (int power = std::max(exponent, 0); power >= -places; --power) {
+    if (power == -1) text += '.';
+    text += digit(power);
+  }
+  const bool zero = text.find_first_not_of("0.") == std::string::npos;
+  if (value < 0 && !zero) text.insert(0, 1, '-');
+  return std::u16string(text.begin(), text.end());
 }
 
 }  // namespace calc

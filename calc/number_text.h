@@ -10,4 +10,10 @@ namespace calc {
 std::string NumberToText(double value);
 std::u16string NumberToText16(double value);
 
+// A finite value cut toward zero to `places` decimals, from the shortest
+// digits that read back as it: a value below 0.15 never reads as 0.1500,
+// and 0.15 itself does; "-" only before a nonzero digit. Other values by
+// the rule above.
+std::u16string CutToDecimals(double value, int places);
+
 }  // namespace calc

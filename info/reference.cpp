@@ -1,20 +1,12 @@
 #include <array>
 #include <string_view>
 
+#include "info/court_decision.h"
 #include "info/dialogs.h"
 #include "info/message.h"
 
 namespace info {
 namespace {
-
-constexpr std::array<std::u16string_view, 5> kCourtDecision = {
-    u"大阪地裁平成１９年６月１１日判決は、 ",
-    u"ウィドマーク法により酒気帯びの有無を判定するためには、被検査者に最も有利な条件で計算すべきで"
-    u"あると判示し",
-    u"飲酒開始時からの経過時間を使用し、 ",
-    u"アルコール分布係数、アルコール減少率などは被検査者に最も有利な数値0.96、 0.19を使用し、 ",
-    u"エチルアルコールの比重については0.7947を使用しています。",
-};
 
 // The title has a full-size オ, the first paragraph a small ォ.
 constexpr std::array<std::u16string_view, 5> kDefaultValues = {

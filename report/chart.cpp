@@ -12,8 +12,7 @@
 namespace report {
 namespace {
 
-constexpr double kLeft = 48, kRight = 16, kTop = 16, kBottom = 36;
-constexpr int kSamples = 160;
+constexpr double kLeft = 48, kRight = 16, kTop = 16, kBottom = 84;
 
 std::u16string N(double v) {
   char text[32];
@@ -51,34 +50,9 @@ std::u16string_view ScenarioDash(calc::Scenario scenario) {
   return u"10 3 2 3";
 }
 
-std::u16string Chart(const calc::Analyses& analyses, std::optional<std::int64_t> drinkingMinutes) {
-  // Minutes from the start of drinking to where a scenario's own time starts.
-  const auto offset = [&](const calc::ScenarioAnalysis& a) -> std::int64_t {
-    return drinkingMinutes && a.scenario == calc::Scenario::Cautious ? *drinkingMinutes : 0;
-  };
-  double hours = 0;
-  for (const auto& a : analyses) {
-    if (a.minutesToZero) hours = std::max(hours, (*a.minutesToZero + offset(a)) / 60.0);
-    if (a.result) hours = std::max(hours, a.working.ElapsedTime + offset(a) / 60.0);
-  }
-  hours = std::ceil(std::clamp(hours * 1.1, 1.0, 1000.0));
-
-  std::array<std::array<std::optional<double>, kSamples + 1>, calc::kScenarios.size()> figures{};
-  double top = 0.3;
-  for (std::size_t s = 0; s < analyses.size(); ++s) {
-    for (int i = 0; i <= kSamples; ++i) {
-      calc::WidmarkInputs in = analyses[s].inputs;
-      in.ElapsedHours = 0;
-      in.ElapsedMinutes =
-          std::round(hours * 60 * i / kSamples) - static_cast<double>(offset(analyses[s]));
-      if (in.ElapsedMinutes < 0) continue;  // before the scenario's time starts
-      const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
-      if (r && std::isfinite(r.figure)) {
-        figures[s][i] = r.figure;
-        top = std::max(top, std::min(r.figure, 100.0));
-      }
-    }
-  }
+std::u16string Chart(const calc::Case& c) {
+  const calc::ChartSamples& chart = c.chart;
+  const double hours = chart.hours, top = chart.top;
   const auto x = [&](double h) { return kLeft + h / hours * (kChartWidth - kLeft - kRight); };
   const auto y = [&](double figure) {
     const double clamped = std::clamp(figure, 0.0, top);
@@ -99,49 +73,69 @@ std::u16string Chart(const calc::Analyses& analyses, std::optional<std::int64_t>
     return attributes;
   };
 
-  std::u16string svg =
-      u"<svg class=\"chart\" viewBox=\"0 0 641 280\" width=\"641\" height=\"280\" "
-      u"role=\"img\" aria-label=\"飲酒開始からの時間と呼気1リットルあたりの"
-      u"アルコール量のグラフ（数値は上の表のとおり）\">";
-  svg += line(u"axis", kLeft, y(0), kChartWidth - kRight, y(0));
-  svg += line(u"axis", kLeft, kTop, kLeft, y(0));
+  std::u16string svg = u"<svg class=\"chart\" viewBox=\"0 0 641 " + N(kChartHeight) +
+                       u"\" width=\"641\" height=\"" + N(kChartHeight) +
+                       u"\" role=\"img\" aria-label=\"飲酒開始からの時間と呼気1リットルあたりの"
+                       u"アルコール量のグラフ（数値は上の表のとおり）\">";
+  const double base = y(0);
+  svg += line(u"axis", kLeft, base, kChartWidth - kRight, base);
+  svg += line(u"axis", kLeft, kTop, kLeft, base);
   const int step = std::max(1, static_cast<int>(std::ceil(hours / 12)));
   for (int h = 0; h <= hours; h += step)
-    svg += text(x(h), y(0) + 16, u"middle", Ascii(std::to_string(h)));
-  svg += text(kChartWidth - kRight, kChartHeight - 2, u"end", u"飲酒開始からの時間");
+    svg += text(x(h), base + 16, u"middle", Ascii(std::to_string(h)));
+  svg += text(kChartWidth - kRight, base + 30, u"end", u"飲酒開始からの時間");
   svg += text(4, kTop - 4, u"start", u"mg/L");
-  svg += text(kLeft - 4, y(0) + 4, u"end", u"0");
-  // Which curve is which: a sample of its line and its name.
-  for (std::size_t s = 0; s < analyses.size(); ++s) {
-    const double at = kTop + 4 + 16 * static_cast<double>(s);
-    svg += u"<line class=\"legend\" x1=\"" + N(kChartWidth - 250) + u"\" y1=\"" + N(at) +
-           u"\" x2=\"" + N(kChartWidth - 220) + u"\" y2=\"" + N(at) + u"\"" +
-           stroke(analyses[s].scenario) + u" stroke-width=\"2\"/>";
-    svg += text(kChartWidth - 214, at + 4, u"start", ScenarioTitle(analyses[s].scenario));
+  svg += text(kLeft - 4, base + 4, u"end", u"0");
+  svg += text(kLeft - 4, kTop + 4, u"end", Number(top));
+  // Which curve is which, below the plot so that no curve runs under it.
+  const double legend = base + 48;
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+    const double at = kLeft + 148 * static_cast<double>(s);
+    svg += u"<line class=\"legend\" x1=\"" + N(at) + u"\" y1=\"" + N(legend) + u"\" x2=\"" +
+           N(at + 24) + u"\" y2=\"" + N(legend) + u"\"" + stroke(c.scenarios[s].scenario) +
+           u" stroke-width=\"2\"/>";
+    svg += text(at + 28, legend + 4, u"start", ScenarioTitle(c.scenarios[s].scenario));
   }
   // The two thresholds the verdict box names.
   for (double threshold : {0.15, 0.25}) {
     svg += line(u"threshold", kLeft, y(threshold), kChartWidth - kRight, y(threshold));
     svg += text(kLeft - 4, y(threshold) + 4, u"end", Number(threshold));
   }
-  for (std::size_t s = 0; s < analyses.size(); ++s) {
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
     std::u16string points;
-    for (int i = 0; i <= kSamples; ++i) {
-      if (!figures[s][i]) continue;
+    for (int i = 0; i <= calc::kChartSamples; ++i) {
+      if (!chart.figures[s][i]) continue;
       if (!points.empty()) points += u' ';
-      points += N(x(hours * i / kSamples)) + u"," + N(y(*figures[s][i]));
+      points += N(x(hours * i / calc::kChartSamples)) + u"," + N(y(*chart.figures[s][i]));
     }
-    svg += u"<polyline class=\"curve\" fill=\"none\"" + stroke(analyses[s].scenario) +
+    svg += u"<polyline class=\"curve\" fill=\"none\"" + stroke(c.scenarios[s].scenario) +
            u" points=\"" + points + u"\"/>";
   }
-  // The entered time, and the entered figure at it.
-  const calc::ScenarioAnalysis& entered = analyses[0];
-  if (entered.result && entered.working.ElapsedTime >= 0 && entered.working.ElapsedTime <= hours) {
-    const double at = x(entered.working.ElapsedTime);
-    svg += line(u"entered", at, kTop, at, y(0));
-    svg += u"<circle class=\"entered\" cx=\"" + N(at) + u"\" cy=\"" + N(y(entered.result.figure)) +
-           u"\" r=\"4\"/>";
+  // The times of the case, each a vertical line named at its foot: driving
+  // (the entered time, with the entered figure on it), a drink after
+  // driving, and the test with its measured figure.
+  std::u16string marks;
+  const auto mark = [&](std::u16string_view cls, std::optional<double> at,
+                        std::u16string_view name) {
+    if (!at || *at < 0 || *at > hours) return;
+    svg += line(cls, x(*at), kTop, x(*at), base);
+    if (!marks.empty()) marks += u"・";
+    marks += name;
+  };
+  const calc::ScenarioAnalysis& entered = c.scenarios[0];
+  mark(u"entered", chart.drivingAt, u"実線の縦線：入力した経過時間（運転）");
+  if (chart.drivingAt && *chart.drivingAt <= hours) {
+    svg += u"<circle class=\"entered\" cx=\"" + N(x(*chart.drivingAt)) + u"\" cy=\"" +
+           N(y(entered.result.figure)) + u"\" r=\"4\"/>";
   }
+  mark(u"later", chart.laterAt, u"点線：運転後の飲酒");
+  mark(u"test", chart.testAt, u"破線：検査");
+  if (chart.testAt && chart.measured && *chart.testAt <= hours) {
+    svg += u"<rect class=\"measured\" x=\"" + N(x(*chart.testAt) - 4) + u"\" y=\"" +
+           N(y(*chart.measured) - 4) + u"\" width=\"8\" height=\"8\"/>";
+    marks += u"（■ 測定値）";
+  }
+  if (!marks.empty()) svg += text(kLeft, legend + 22, u"start", marks);
   return svg + u"</svg>";
 }
 

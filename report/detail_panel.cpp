@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "calc/limit_amounts.h"
+#include "calc/number_text.h"
 #include "report/chart.h"
 #include "report/panel_words.h"
 #include "report/text.h"
@@ -38,46 +40,74 @@ std::u16string ServingsOf(calc::Drink drink, std::int64_t cc) {
 
 }  // namespace
 
-PanelAnalyses AnalysePanel(const PanelInputs& in) {
-  PanelAnalyses a{calc::Analyse(in.entered), std::nullopt, in.startMinute};
-  if (in.drinkingHours && std::isfinite(*in.drinkingHours * 60) && *in.drinkingHours >= 0) {
-    a.drinkingMinutes = std::llround(*in.drinkingHours * 60);
-    a.scenarios[1] = calc::CautiousFromEnd(in.entered, *a.drinkingMinutes);
-  }
-  return a;
-}
-
 namespace {
 
-bool FromEnd(const PanelAnalyses& a, const calc::ScenarioAnalysis& s) {
-  return a.drinkingMinutes && s.scenario == calc::Scenario::Cautious;
+bool FromEnd(const calc::Case& c, const calc::ScenarioAnalysis& s) {
+  return c.drinkingMinutes && s.scenario == calc::Scenario::Cautious;
 }
 
-// A figure as the window shows it: below zero it is 0, the exact value kept
-// for screen readers (and in data-figure).
-std::u16string Shown(double figure, std::u16string_view unit) {
-  if (figure >= 0) return Number(figure) + std::u16string(unit);
-  return u"0" + std::u16string(unit) + u"<span class=\"sr-only\">（計算上は " + Number(figure) +
-         u"、アルコール保有量は０）</span>";
-}
-
-// A time to the limit or to zero: its duration, from the start of drinking
-// or from its end, and its clock time where the start is known.
-std::u16string When(const PanelAnalyses& a, const calc::ScenarioAnalysis& s,
-                    const std::optional<std::int64_t>& minutes) {
-  if (!minutes) return Duration(minutes);
-  const bool fromEnd = FromEnd(a, s);
-  std::u16string text = (fromEnd ? u"飲み終わりから" : u"") + Duration(minutes);
-  if (a.startMinute) {
-    const std::int64_t offset = fromEnd ? *a.drinkingMinutes : 0;
-    text += u"（" + ClockTime(*a.startMinute, offset + *minutes) + u"）";
+// How a figure stands to the law's threshold; at 0.15 itself, the window's
+// verdict differs, and is named beside it.
+std::u16string Standing(double figure) {
+  std::u16string text(StandingText(calc::StandingOf(figure)));
+  if (figure == calc::kLegalLimit) {
+    text += u"（0.15ちょうど。この計算機の判定は「" +
+            std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"」）";
   }
   return text;
 }
 
+// A figure as the window shows it: below zero it is 0, the exact value kept
+// for screen readers (and in data-figure).
+std::u16string Shown(double figure, std::u16string_view unit, Figures figures) {
+  if (figure >= 0) return MgL(figure, figures) + std::u16string(unit);
+  return u"0" + std::u16string(unit) + u"<span class=\"sr-only\">（計算上は " +
+         MgL(figure, figures) + u"、アルコール保有量は０）</span>";
+}
+
+// A time to the limit or to zero: its duration, from the start of drinking
+// or from its end, and its clock time where the start is known.
+std::u16string When(const calc::Case& a, const calc::ScenarioAnalysis& s,
+                    const std::optional<std::int64_t>& minutes) {
+  if (!minutes) return Duration(minutes);
+  const bool fromEnd = FromEnd(a, s);
+  std::u16string text = (fromEnd ? u"飲み終わりから" : u"") + Duration(minutes);
+  if (a.inputs.startMinute) {
+    const std::int64_t offset = fromEnd ? *a.drinkingMinutes : 0;
+    text += u"（" + ClockTime(*a.inputs.startMinute, offset + *minutes) + u"）";
+  }
+  return text;
+}
+
+// The rows of how each figure stands: to the law's threshold, and by the
+// window's own verdict.
+template <typename Items, typename ResultOf>
+void Verdicts(std::u16string& html, const Items& items, ResultOf result) {
+  html += u"<tr><th scope=\"row\">法令の基準（0.15以上）</th>";
+  for (const auto& item : items) {
+    const calc::BreathAlcoholResult r = result(item);
+    html += u"<td>" + (r ? Standing(r.figure) : u"—") + u"</td>";
+  }
+  html += u"</tr><tr><th scope=\"row\">この計算機の判定</th>";
+  for (const auto& item : items) {
+    const calc::BreathAlcoholResult r = result(item);
+    html += u"<td>" + std::u16string(r ? VerdictText(calc::JudgeBreathAlcohol(r.figure)) : u"—") +
+            u"</td>";
+  }
+  html += u"</tr>";
+}
+
 }  // namespace
 
-std::u16string ScenarioTable(const PanelAnalyses& panel) {
+std::u16string MgL(double figure, Figures figures) {
+  return figures == Figures::Exact ? Number(figure) : calc::CutToDecimals(figure, 4);
+}
+
+std::u16string HoursMinutes(const calc::HoursAndMinutes& time) {
+  return Number(time.hours) + u"時間" + Number(time.minutes) + u"分";
+}
+
+std::u16string ScenarioTable(const calc::Case& panel, Figures figures) {
   const calc::Analyses& analyses = panel.scenarios;
   std::u16string html =
       u"<table class=\"scenarios\"><caption>四つの前提による数値と、0.15以下・0になるまでの時間"
@@ -96,17 +126,12 @@ std::u16string ScenarioTable(const PanelAnalyses& panel) {
   }
   html += u"</tr><tr><th scope=\"row\">呼気1リットルあたり</th>";
   for (const auto& a : analyses) {
-    html += a.result ? Cell(u"data-figure", Hex(a.result.figure), Shown(a.result.figure, u" mg"))
+    html += a.result ? Cell(u"data-figure", Hex(a.result.figure),
+                            Shown(a.result.figure, u" mg", figures))
                      : Cell(u"data-figure", u"error", u"計算できません");
   }
-  html += u"</tr><tr><th scope=\"row\">判定</th>";
-  for (const auto& a : analyses) {
-    html +=
-        u"<td>" +
-        std::u16string(a.result ? VerdictText(calc::JudgeBreathAlcohol(a.result.figure)) : u"—") +
-        u"</td>";
-  }
   html += u"</tr>";
+  Verdicts(html, analyses, [](const calc::ScenarioAnalysis& a) { return a.result; });
   const auto minutesRow = [&](std::u16string_view title, auto member) {
     html += u"<tr><th scope=\"row\">" + std::u16string(title) + u"</th>";
     for (const auto& a : analyses) {
@@ -121,7 +146,7 @@ std::u16string ScenarioTable(const PanelAnalyses& panel) {
   return html + u"</tbody></table>";
 }
 
-std::u16string Headline(const PanelAnalyses& panel) {
+std::u16string Headline(const calc::Case& panel, Figures figures) {
   const calc::ScenarioAnalysis& entered = panel.scenarios[0];
   const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
   std::u16string text;
@@ -129,8 +154,9 @@ std::u16string Headline(const PanelAnalyses& panel) {
   // figure is 0.
   if (cautious.result && cautious.minutesToZero) {
     text += u"アルコールが0になるのは（慎重な数値で）";
-    text += FromEnd(panel, cautious) && panel.startMinute
-                ? ClockTime(*panel.startMinute, *panel.drinkingMinutes + *cautious.minutesToZero)
+    const std::int64_t offset = FromEnd(panel, cautious) ? *panel.drinkingMinutes : 0;
+    text += panel.inputs.startMinute
+                ? ClockTime(*panel.inputs.startMinute, offset + *cautious.minutesToZero)
                 : (FromEnd(panel, cautious) ? u"飲み終わりから" : u"飲酒開始から") +
                       Duration(cautious.minutesToZero);
     text += u" ごろ以降。";
@@ -138,8 +164,12 @@ std::u16string Headline(const PanelAnalyses& panel) {
   text += u"呼気1リットルあたり ";
   if (!entered.result) return text + u"計算できません。";
   const double figure = entered.result.figure;
-  text += (figure < 0 ? u"0" : Number(figure)) + u" mg、" +
-          std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"。";
+  text += (figure < 0 ? u"0" : MgL(figure, figures)) + u" mg、" + Standing(figure);
+  if (figure != calc::kLegalLimit) {
+    text += u"（この計算機の判定は「" +
+            std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"」）";
+  }
+  text += u"。";
   if (cautious.result) {
     // Said in full here: from the start of drinking unless counted from its end.
     const std::u16string_view from = FromEnd(panel, cautious) ? u"" : u"飲酒開始から";
@@ -150,15 +180,13 @@ std::u16string Headline(const PanelAnalyses& panel) {
   return text;
 }
 
-std::u16string Answer(const PanelAnalyses& panel) {
-  std::u16string html = u"<div class=\"answer\"><p class=\"headline\">" + Headline(panel) + u"</p>";
-  const calc::WidmarkInputs& entered = panel.scenarios[0].inputs;
-  if (panel.startMinute) {
-    const std::optional<double> hours = calc::HoursOf(entered.ElapsedHours, entered.ElapsedMinutes);
-    if (hours && *hours >= 0 && *hours < 1e6) {
-      html += u"<p>入力した経過時間は、飲み始め（" + ClockTime(*panel.startMinute, 0) + u"）から " +
-              ClockTime(*panel.startMinute, std::llround(*hours * 60)) + u" までです。</p>";
-    }
+std::u16string Answer(const calc::Case& panel, Figures figures) {
+  std::u16string html =
+      u"<div class=\"answer\"><p class=\"headline\">" + Headline(panel, figures) + u"</p>";
+  if (panel.inputs.startMinute && panel.drivingMinutes) {
+    html += u"<p>入力した経過時間は、飲み始め（" + ClockTime(*panel.inputs.startMinute, 0) +
+            u"）から " + ClockTime(*panel.inputs.startMinute, *panel.drivingMinutes) +
+            u" までです。</p>";
   }
   if (panel.scenarios[0].result) {
     const double figure = panel.scenarios[0].result.figure;
@@ -176,10 +204,12 @@ std::u16string Answer(const PanelAnalyses& panel) {
     if (!band.empty()) html += u"<p class=\"effects\">" + std::u16string(band) + u"</p>";
   }
   html += u"<p class=\"safety\">" + std::u16string(kSafetyWords) + u"</p>";
+  html += u"<p class=\"law\">" + std::u16string(kLawWords) + u"</p>";
   return html + u"</div>";
 }
 
-std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
+std::u16string WorkingTable(const calc::Case& c) {
+  const calc::ScenarioAnalysis& entered = c.scenarios[0];
   struct Row {
     std::u16string_view step;
     double calc::Working::*value;
@@ -189,7 +219,7 @@ std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
       {u"エタノールの量", &calc::Working::EthanolVolume, u"cc"},
       {u"エタノールの質量（量×比重）", &calc::Working::EthanolMass, u"g"},
       {u"体内分布量（分布係数×体重）", &calc::Working::DistributionMass, u"kg"},
-      {u"経過時間", &calc::Working::ElapsedTime, u"時間"},
+      {u"経過時間", &calc::Working::ElapsedTime, u""},
       {u"減少前の血中濃度", &calc::Working::Concentration, u"g/kg"},
       {u"減少量（減少率×経過時間）", &calc::Working::EliminatedAlcohol, u"g/kg"},
       {u"血中濃度", &calc::Working::BloodAlcohol, u"g/kg"},
@@ -202,16 +232,20 @@ std::u16string WorkingTable(const calc::ScenarioAnalysis& entered) {
       u"</thead><tbody>";
   for (const Row& row : kRows) {
     const double value = entered.working.*row.value;
+    // The time as hours and minutes, never as a decimal of hours.
+    const bool time = row.value == &calc::Working::ElapsedTime;
     html += u"<tr><th scope=\"row\">" + std::u16string(row.step) + u"</th><td>" +
-            (std::isnan(value) ? u"—" : Number(value)) + u"</td><td>" + std::u16string(row.unit) +
-            u"</td></tr>";
+            (std::isnan(value) ? u"—"
+             : time            ? HoursMinutes(c.drivingTime)
+                               : Number(value)) +
+            u"</td><td>" + std::u16string(row.unit) + u"</td></tr>";
   }
   if (!entered.result)
     html += u"<tr><td colspan=\"3\">この段階で計算できなくなりました。</td></tr>";
   return html + u"</tbody></table>";
 }
 
-std::u16string AmountTable(const calc::Analyses& analyses) {
+std::u16string AmountTable(const calc::Case& c) {
   std::u16string html =
       u"<table class=\"amounts\"><caption>0.15以下にとどまる最大の量と、0.15以上になる最小の量"
       u"（判決の言い方。他の飲み物は入力のとおり、入力した経過時間で）</caption><thead><tr><td></"
@@ -219,20 +253,22 @@ std::u16string AmountTable(const calc::Analyses& analyses) {
   for (calc::Drink drink : calc::kDrinks)
     html += u"<th scope=\"col\">" + std::u16string(DrinkTitle(drink)) + u"</th>";
   html += u"</tr></thead><tbody>";
-  for (const auto& a : analyses) {
-    html += u"<tr><th scope=\"row\" style=\"color:" + std::u16string(ScenarioColour(a.scenario)) +
-            u"\">" + std::u16string(ScenarioTitle(a.scenario)) + u"</th>";
-    for (calc::Drink drink : calc::kDrinks) {
-      const calc::LimitAmount amount = calc::AmountAtLimit(a.inputs, drink);
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+    const calc::Scenario scenario = c.scenarios[s].scenario;
+    html += u"<tr><th scope=\"row\" style=\"color:" + std::u16string(ScenarioColour(scenario)) +
+            u"\">" + std::u16string(ScenarioTitle(scenario)) + u"</th>";
+    for (std::size_t d = 0; d < calc::kDrinks.size(); ++d) {
+      const calc::LimitAmount& amount = c.amounts[s][d].most;
       // The court's phrase beside it: the least at which the figure is 0.15 or more.
-      const std::optional<std::int64_t> least = calc::LeastAtOrOver(a.inputs, drink);
+      const std::optional<std::int64_t>& least = c.amounts[s][d].least;
       const std::u16string phrase = least ? u"<br><span data-least=\"" +
                                                 Ascii(std::to_string(*least)) + u"\">" +
                                                 Grouped(*least) + u" cc 以上で0.15以上</span>"
                                           : u"<span data-least=\"-\"></span>";
       html += amount.cc
                   ? Cell(u"data-amount", Ascii(std::to_string(*amount.cc)),
-                         Grouped(*amount.cc) + u" cc" + ServingsOf(drink, *amount.cc) + phrase)
+                         Grouped(*amount.cc) + u" cc" + ServingsOf(calc::kDrinks[d], *amount.cc) +
+                             phrase)
                   : Cell(u"data-amount", u"-", std::u16string(NoAmountText(amount.why)) + phrase);
     }
     html += u"</tr>";
@@ -240,10 +276,13 @@ std::u16string AmountTable(const calc::Analyses& analyses) {
   return html + u"</tbody></table>";
 }
 
-std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackInputs& back) {
-  const calc::BackAnalysis a = calc::BackCalculate(entered, back);
+std::u16string BackSection(const calc::Case& c, Figures figures) {
+  if (!c.back) return u"";
+  const calc::BackAnalysis& a = *c.back;
+  const calc::BackInputs& back = *c.inputs.back;
   std::u16string html =
-      u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " + Number(back.measured) +
+      u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " +
+      MgL(back.measured, figures) +
       (back.later ? u" mg/L に、検査までに減った量を加え、運転後に飲んだ分を引く）"
                   : u" mg/L に、検査までに減った量を加える）") +
       u"</caption><thead><tr><td></td>";
@@ -257,77 +296,81 @@ std::u16string BackSection(const calc::WidmarkInputs& entered, const calc::BackI
     if (later && f.corner.distributionFactor) html += Number(*f.corner.distributionFactor) + u"・";
     html += Number(f.corner.breathRatio) + u"</td>";
   }
-  html += u"</tr><tr><th scope=\"row\">運転から検査まで</th>";
+  // The delay is the same for every condition: once, with the clock times
+  // where driving's is given.
+  html += u"</tr><tr><th scope=\"row\">運転から検査まで</th><td colspan=\"3\">";
+  html += c.backTime ? HoursMinutes(*c.backTime) : u"—";
+  // The clock: driving's own time, or the entered time after drinking began.
+  std::optional<std::pair<int, std::int64_t>> driving;
+  if (c.inputs.driveMinute) {
+    driving = {*c.inputs.driveMinute, 0};
+  } else if (c.inputs.startMinute && c.drivingMinutes) {
+    driving = {*c.inputs.startMinute, *c.drivingMinutes};
+  }
+  if (driving && c.backMinutes) {
+    const auto [clock, offset] = *driving;
+    html += u"（運転 " + ClockTime(clock, offset);
+    if (c.laterAfterDriving)
+      html += u"、運転後の飲酒 " + ClockTime(clock, offset + *c.laterAfterDriving);
+    html += u"、検査 " + ClockTime(clock, offset + *c.backMinutes) + u"）";
+  }
+  html += u"</td></tr><tr><th scope=\"row\">加える量</th>";
   for (const calc::BackFigure& f : a.figures)
-    html += u"<td>" + (std::isfinite(f.elapsed) ? Number(f.elapsed) + u" 時間" : u"—") + u"</td>";
-  html += u"</tr><tr><th scope=\"row\">加える量</th>";
-  for (const calc::BackFigure& f : a.figures)
-    html += u"<td>" + (f.atDriving ? Number(f.added) + u" mg/L" : u"—") + u"</td>";
+    html += u"<td>" + (f.atDriving ? MgL(f.added, figures) + u" mg/L" : u"—") + u"</td>";
   if (later) {
     html += u"</tr><tr><th scope=\"row\">運転後に飲んだ分（引く量）</th>";
     for (const calc::BackFigure& f : a.figures)
-      html += u"<td>" + (f.atDriving ? Number(f.subtracted) + u" mg/L" : u"—") + u"</td>";
+      html += u"<td>" + (f.atDriving ? MgL(f.subtracted, figures) + u" mg/L" : u"—") + u"</td>";
   }
   html += u"</tr><tr><th scope=\"row\">運転時の数値</th>";
   for (const calc::BackFigure& f : a.figures) {
     html += f.atDriving ? Cell(u"data-back-figure", Hex(f.atDriving.figure),
-                               Number(f.atDriving.figure) + u" mg/L")
+                               MgL(f.atDriving.figure, figures) + u" mg/L")
                         : Cell(u"data-back-figure", u"error", u"計算できません");
   }
-  html += u"</tr><tr><th scope=\"row\">判定</th>";
-  for (const calc::BackFigure& f : a.figures) {
-    html += u"<td>" +
-            std::u16string(f.atDriving ? VerdictText(calc::JudgeBreathAlcohol(f.atDriving.figure))
-                                       : u"—") +
-            u"</td>";
-  }
-  html += u"</tr></tbody></table><p class=\"cross-check\" data-cross-check=\"" +
+  html += u"</tr>";
+  Verdicts(html, a.figures, [](const calc::BackFigure& f) { return f.atDriving; });
+  html += u"</tbody></table><p class=\"cross-check\" data-cross-check=\"" +
           Ascii(calc::CrossCheckName(a.crossCheck)) + u"\">";
   if (a.crossCheck != calc::CrossCheck::None) {
-    html += u"入力した飲酒量による検査時の数値（四つの前提）は " + Number(a.lowest) + u"〜" +
-            Number(a.highest) + u" mg/L です。";
+    html += u"入力した飲酒量による検査時の数値（四つの前提）は " + MgL(a.lowest, figures) + u"〜" +
+            MgL(a.highest, figures) + u" mg/L です。";
   }
   return html + std::u16string(CrossCheckText(a.crossCheck)) + u"</p>";
 }
 
-std::u16string Caveats(const PanelInputs& in) {
-  const std::optional<double> driving =
-      calc::HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+std::u16string Caveats(const calc::Case& c) {
   std::u16string items;
-  if (in.drinkingHours && driving && *driving - *in.drinkingHours < 2) {
+  if (c.drivenWhileAbsorbing) {
     items +=
         u"<li>運転は飲み終えてから2時間以内です。アルコールの吸収が終わる前で、運転時の数値は、"
         u"吸収を終えたものとする計算（前向きの数値を含む）より低かった可能性があります。</li>";
   }
-  if (in.laterBeforeTest && *in.laterBeforeTest < 60) {
+  if (c.laterBeforeTest && *c.laterBeforeTest < 60) {
     items +=
         u"<li>運転の後の飲酒は検査の1時間以内です。その分の吸収が終わっていない可能性があり、全部を"
         u"引くと運転時の数値を低く見積もりすぎることがあります。</li>";
   }
-  if (in.back) {
-    const std::optional<double> delay = calc::HoursOf(in.back->hours, in.back->minutes);
-    if (in.drinkingHours && driving && delay && *driving + *delay - *in.drinkingHours < 2) {
-      items +=
-          u"<li>検査は飲み終えてから2時間以内です。まだ吸収の途中で数値が上がっている時期の"
-          u"可能性があり、減った量を加える計算は運転時の数値を大きく見積もります。</li>";
-    }
+  if (c.testedWhileAbsorbing) {
+    items +=
+        u"<li>検査は飲み終えてから2時間以内です。まだ吸収の途中で数値が上がっている時期の"
+        u"可能性があり、減った量を加える計算は運転時の数値を大きく見積もります。</li>";
   }
   if (items.empty()) return u"";
   return u"<ul class=\"caveats\" aria-label=\"注意点\">" + items + u"</ul>";
 }
 
-PanelHtml DetailPanel(const PanelInputs& in) {
-  const PanelAnalyses panel = AnalysePanel(in);
-  std::u16string html = Answer(panel);
-  html += ScenarioTable(panel);
-  html += WorkingTable(panel.scenarios[0]);
-  html += AmountTable(panel.scenarios);
-  if (in.back) html += BackSection(in.entered, *in.back);
-  html += Caveats(in);
-  html += u"<figure>" + Chart(panel.scenarios, panel.drinkingMinutes) +
+PanelHtml DetailPanel(const calc::Case& c) {
+  std::u16string html = Answer(c, Figures::Exact);
+  html += ScenarioTable(c, Figures::Exact);
+  html += WorkingTable(c);
+  html += AmountTable(c);
+  html += BackSection(c, Figures::Exact);
+  html += Caveats(c);
+  html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による呼気1リットルあたりのアルコール量の推移（線の種類は凡例の"
           u"とおり、縦線は入力した経過時間、破線は0.15と0.25）</figcaption></figure>";
-  return {html, Headline(panel)};
+  return {html, Headline(c)};
 }
 
 }  // namespace report

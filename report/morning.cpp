@@ -89,17 +89,18 @@ std::string CalendarText(std::u16string_view text) {
 
 }  // namespace
 
-MorningAnswer MorningAnswerOf(const PanelInputs& in, std::optional<std::int64_t> driveAfterStart) {
-  const PanelAnalyses panel = AnalysePanel(in);
+MorningAnswer MorningAnswerOf(const calc::Case& panel,
+                              std::optional<std::int64_t> driveAfterStart) {
   const calc::ScenarioAnalysis& entered = panel.scenarios[0];
   const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
   MorningAnswer answer;
-  if (!panel.drinkingMinutes || !panel.startMinute || !cautious.result || !cautious.minutesToZero) {
+  if (!panel.drinkingMinutes || !panel.inputs.startMinute || !cautious.result ||
+      !cautious.minutesToZero) {
     answer.spoken = std::u16string(kZeroAt) + u"求められません。入力を確かめて下さい。";
     answer.html = Paragraph(u"zero", answer.spoken);
     return answer;
   }
-  const int start = *panel.startMinute;
+  const int start = *panel.inputs.startMinute;
   answer.zeroAfterStart = *panel.drinkingMinutes + *cautious.minutesToZero;
   answer.spoken = std::u16string(kZeroAt) + ClockTime(start, *answer.zeroAfterStart) + u" ごろ以降";
   answer.html = Paragraph(u"zero", answer.spoken);

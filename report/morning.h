@@ -34,7 +34,7 @@ struct MorningAnswer {
 
 // From the panel's inputs with the drinking time and its start given;
 // `driveAfterStart` is the minutes from the start to driving, when given.
-MorningAnswer MorningAnswerOf(const PanelInputs& in, std::optional<std::int64_t> driveAfterStart);
+MorningAnswer MorningAnswerOf(const calc::Case& c, std::optional<std::int64_t> driveAfterStart);
 
 // A calendar file (RFC 5545): one event at the answer's time, in local
 // floating time. `start` is the date and minute drinking began; `stamp`

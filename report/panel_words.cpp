@@ -19,9 +19,9 @@ std::u16string_view ScenarioTitle(calc::Scenario scenario) {
 std::u16string_view VerdictText(calc::Verdict verdict) {
   switch (verdict) {
     case calc::Verdict::Punishable:
-      return u"可罰的酒気帯び運転（0.15を超える）";
+      return u"有罪です";
     case calc::Verdict::NotPunishable:
-      return u"該当しない（0.15以下）";
+      return u"不該当";
     case calc::Verdict::BelowZero:
       break;
   }
@@ -43,7 +43,7 @@ std::u16string_view DrinkTitle(calc::Drink drink) {
 std::u16string_view NoAmountText(calc::NoAmount why) {
   switch (why) {
     case calc::NoAmount::OverWithout:
-      return u"この飲み物を飲まなくても0.15を超えます";
+      return u"この飲み物を飲まなくても0.15を上回ります（基準値以上）";
     case calc::NoAmount::NoStrength:
       return u"濃度が０以下のため、量によりません";
     case calc::NoAmount::BeyondSearch:
@@ -81,6 +81,10 @@ std::u16string_view CrossCheckText(calc::CrossCheck check) {
       break;
   }
   return u"検査時の前向きの計算がどの前提でもできないため、照合できません。";
+}
+
+std::u16string_view StandingText(calc::Standing standing) {
+  return standing == calc::Standing::AtOrOver ? u"基準値以上" : u"基準値未満";
 }
 
 }  // namespace report

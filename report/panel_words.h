@@ -5,17 +5,26 @@
 
 #include "calc/analysis.h"
 #include "calc/back_calculation.h"
+#include "calc/case.h"
 #include "calc/limit_amounts.h"
 #include "calc/widmark.h"
 
 namespace report {
 
 std::u16string_view ScenarioTitle(calc::Scenario scenario);
+// The window's own verdict, as its box is titled.
 std::u16string_view VerdictText(calc::Verdict verdict);
+// How a figure stands to the law's threshold.
+std::u16string_view StandingText(calc::Standing standing);
 std::u16string_view DrinkTitle(calc::Drink drink);
 std::u16string_view NoAmountText(calc::NoAmount why);
 std::u16string_view ConditionTitle(calc::Condition condition);
 std::u16string_view CrossCheckText(calc::CrossCheck check);
+
+// The law's threshold, stated once as the law states it.
+inline constexpr std::u16string_view kLawWords =
+    u"法令の基準は「呼気1リットルにつき0.15ミリグラム以上」です（道路交通法第117条の2の2、"
+    u"道路交通法施行令第44条の3）。0.15以上を「基準値以上」、0.15未満を「基準値未満」と書きます。";
 
 // The purpose box's warning: a figure at or below 0.15 does not make driving
 // allowed.

@@ -1,89 +1,234 @@
 #include "report/sheet.h"
 
-#include "calc/analysis.h"
+#include <array>
+
 #include "calc/input_boxes.h"
 #include "form/form1_design.h"
+#include "info/court_decision.h"
 #include "report/chart.h"
+#include "report/detail_panel.h"
+#include "report/panel_words.h"
 #include "report/text.h"
 
 namespace report {
 namespace {
 
-// Small enough for every part to fit on two A4 pages.
+// Small enough for every part to fit on two A4 pages; the sheet's pages
+// are numbered at their foot.
 constexpr std::u16string_view kSheetStyle =
     u"<style>"
-    u".sheet{font-family:\"Widmark Page Gothic\",\"IPAPGothic\",sans-serif;font-size:9pt;"
-    u"color:#000;background:#fff;max-width:180mm;margin:0 auto}"
-    u".sheet h1{font-size:14pt;margin:0 0 2mm}"
-    u".sheet p{margin:1mm 0}"
-    u".sheet table{border-collapse:collapse;width:100%;margin:1.5mm 0;break-inside:avoid}"
-    u".sheet caption{text-align:left;font-weight:bold;padding:1mm 0}"
-    u".sheet th,.sheet td{border:0.3mm solid #888;padding:0.4mm 1.5mm;text-align:left;"
+    u"@page sheet{size:A4;margin:11mm 12mm 13mm;"
+    u"@bottom-center{content:counter(page) \" / \" counter(pages);font-size:8pt}}"
+    u".sheet{page:sheet;font-family:\"Widmark Page Gothic\",\"IPAPGothic\",sans-serif;"
+    u"font-size:8pt;line-height:1.3;color:#000;background:#fff;max-width:186mm;margin:0 auto}"
+    u".sheet h1{font-size:13pt;margin:0 0 1mm}"
+    u".sheet h2{font-size:9.5pt;margin:2mm 0 0.5mm}"
+    u".sheet p{margin:0.8mm 0}"
+    u".sheet table{border-collapse:collapse;width:100%;margin:1mm 0;break-inside:avoid}"
+    u".sheet caption{text-align:left;font-weight:bold;padding:0.5mm 0}"
+    u".sheet th,.sheet td{border:0.3mm solid #888;padding:0.2mm 1.2mm;text-align:left;"
     u"font-weight:normal;vertical-align:top}"
     u".sheet thead th{font-weight:bold}"
-    u".sheet .inputs td:nth-child(2){text-align:right}"
-    u".sheet figure{margin:1.5mm 0;break-inside:avoid}"
-    u".sheet svg{width:100%;height:auto}"
+    u".sheet .head td{width:35%}.sheet .inputs{display:flex;gap:3mm;align-items:flex-start}"
+    u".sheet .inputs table{margin:0.5mm 0}"
+    u".sheet .inputs td:nth-child(2){text-align:right;white-space:nowrap}"
+    u".sheet .formula{border:0.3mm solid #888;padding:1mm 2mm;break-inside:avoid}"
+    u".sheet figure{margin:1mm 0;break-inside:avoid}"
+    u".sheet svg.chart{width:100%;height:auto;max-height:64mm}"
     u".sheet figcaption{font-size:8pt}"
     u".sheet .chart .axis{stroke:#555}.sheet .chart .threshold{stroke:#888;stroke-dasharray:5 4}"
     u".sheet .chart .curve{stroke-width:1.5}.sheet .chart .entered{stroke:#000;fill:#000}"
+    u".sheet .chart .later{stroke:#555;stroke-dasharray:2 3}"
+    u".sheet .chart .test{stroke:#000;stroke-dasharray:6 3}.sheet .chart .measured{fill:#000}"
     u".sheet .chart .tick{font-size:11px;fill:#333}"
-    u".sheet .caution{border:0.3mm solid #888;padding:1mm 2mm;margin-top:2mm}"
+    u".sheet .assumptions{margin:0.5mm 0;padding-left:5mm}"
+    u".sheet .reproduce{display:flex;gap:4mm;align-items:flex-start;break-inside:avoid}"
+    u".sheet .reproduce svg{width:30mm;height:30mm;flex:none}"
+    u".sheet .link{font-family:monospace;font-size:7pt;word-break:break-all}"
     u".sheet .answer p{margin:0.5mm 0}.sheet .headline{font-weight:bold}"
     u".sheet .sr-only{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}"
     u"</style>";
 
-// The window's own caution (Label33), up to "参考数値と理解して下さい。".
-std::u16string WindowCaution() {
-  constexpr std::u16string_view kEnd = u"参考数値と理解して下さい。";
-  for (const form::ControlDesign& row : form::kForm1Controls) {
-    if (row.name != "Label33") continue;
-    const std::size_t end = row.caption.find(kEnd);
-    return std::u16string(row.caption.substr(0, end + kEnd.size()));
-  }
-  return u"";
+std::u16string Row(std::u16string_view caption, std::u16string_view value,
+                   std::u16string_view unit = u"") {
+  return u"<tr><th scope=\"row\">" + std::u16string(caption) + u"</th><td>" +
+         std::u16string(value) + u"</td><td>" + std::u16string(unit) + u"</td></tr>";
 }
 
-std::u16string InputTable(const calc::WidmarkInputs& entered) {
-  std::u16string html =
-      u"<table class=\"inputs\"><caption>入力した数値（窓の13の欄）</caption><tbody>";
-  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
-    const calc::InputBox& box = calc::kInputBoxTable[i];
-    html += u"<tr><th scope=\"row\">" + std::u16string(box.caption) + u"</th><td>" +
-            Number(entered.*calc::kFieldOfBox[i]) + u"</td><td>" + std::u16string(box.unit) +
+std::u16string CaseHead(const SheetHead& head) {
+  std::u16string rows;
+  const std::array<std::pair<std::u16string_view, const std::u16string*>, 3> kFields = {{
+      {u"事件名", &head.caseName},
+      {u"対象者", &head.subject},
+      {u"作成者", &head.preparer},
+  }};
+  for (const auto& [caption, value] : kFields) {
+    if (value->empty()) continue;
+    rows += u"<tr><th scope=\"row\">" + std::u16string(caption) + u"</th><td>" + Escape(*value) +
             u"</td></tr>";
   }
-  return html + u"</tbody></table>";
+  return rows.empty() ? u"" : u"<table class=\"head\"><tbody>" + rows + u"</tbody></table>";
 }
+
+std::size_t CountRows(std::u16string_view rows) {
+  std::size_t count = 0;
+  for (std::size_t at = rows.find(u"<tr>"); at != std::u16string_view::npos;
+       at = rows.find(u"<tr>", at + 1))
+    ++count;
+  return count;
+}
+
+// Every input: the thirteen boxes as the window has them, then the panel's,
+// with the clock times where they are given.
+std::u16string InputTable(const calc::Case& c) {
+  const calc::CaseInputs& in = c.inputs;
+  std::u16string rows;
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
+    const calc::InputBox& box = calc::kInputBoxTable[i];
+    rows += Row(box.caption, Number(in.entered.*calc::kFieldOfBox[i]), box.unit);
+  }
+  if (in.startMinute) {
+    rows += Row(u"飲み始めた時刻", ClockTime(*in.startMinute, 0));
+    if (c.drinkingMinutes)
+      rows += Row(u"飲み終えた時刻", ClockTime(*in.startMinute, *c.drinkingMinutes));
+  }
+  if (c.drinkingMinutes) rows += Row(u"飲み始めから飲み終わりまで", Duration(c.drinkingMinutes));
+  if (in.back) {
+    rows += Row(u"検査で測った数値", Number(in.back->measured), u"mg/L");
+    if (in.driveMinute) rows += Row(u"運転した時刻", ClockTime(*in.driveMinute, 0));
+    if (in.driveMinute && c.backMinutes)
+      rows += Row(u"検査の時刻", ClockTime(*in.driveMinute, *c.backMinutes));
+    rows += Row(u"運転から検査まで", c.backTime ? HoursMinutes(*c.backTime) : u"—");
+    if (in.back->later) {
+      rows += Row(u"運転の後に飲んだ量", Number(in.back->later->amount), u"cc");
+      rows += Row(u"その度数", Number(in.back->later->strength), u"%");
+      if (in.driveMinute && c.laterAfterDriving)
+        rows += Row(u"運転の後に飲んだ時刻", ClockTime(*in.driveMinute, *c.laterAfterDriving));
+    }
+  }
+  // Two tables side by side, the rows split at the middle, to keep the sheet short.
+  std::size_t half = 0;
+  for (std::size_t at = rows.find(u"<tr>"), count = 0; at != std::u16string::npos;
+       at = rows.find(u"<tr>", at + 1), ++count) {
+    if (count == (CountRows(rows) + 1) / 2) {
+      half = at;
+      break;
+    }
+  }
+  if (half == 0) half = rows.size();
+  return u"<div class=\"inputs\"><table><caption>入力した数値</caption><tbody>" +
+         rows.substr(0, half) + u"</tbody></table><table><caption>　</caption><tbody>" +
+         rows.substr(half) + u"</tbody></table></div>";
+}
+
+// The formula once, with the entered numbers in it, and every parameter's unit.
+std::u16string Formula(const calc::WidmarkInputs& in, const calc::Case& c) {
+  const auto n = [](double v) { return Number(v); };
+  std::u16string html = u"<div class=\"formula\"><p>計算式（ウィドマーク法）：</p><p>";
+  html += u"エタノールの量 A ＝ 日本酒 " + n(in.SakeAmount) + u" cc × " + n(in.SakeStrength) +
+          u" % ＋ ビール " + n(in.BeerAmount) + u" cc × " + n(in.BeerStrength) +
+          u" % ＋ ワインその他 " + n(in.OtherAmount) + u" cc × " + n(in.OtherStrength) +
+          u" %</p><p>";
+  html += u"呼気1リットルあたり（mg/L）＝ ((A × 比重 " + n(in.EthanolGravity) +
+          u") ÷ (分布係数 r " + n(in.DistributionFactor) + u" × 体重 " + n(in.BodyWeight) +
+          u") − 減少率 β " + n(in.EliminationRate) + u" × 経過時間 " + HoursMinutes(c.drivingTime) +
+          u") × 1000 ÷ 換算率 " + n(in.BreathRatio) + u"</p>";
+  html +=
+      u"<p>単位：A cc、比重 g/cc、体重 kg、分布係数 r なし、減少率 β g/kg/h、経過時間 時間"
+      u"（飲酒開始から）、換算率 なし（血液1 mLと呼気1 Lの比）。</p></div>";
+  return html;
+}
+
+// Where each scenario's values come from.
+std::u16string Sources() {
+  return u"<table class=\"sources\"><caption>各前提の数値の出典</caption><tbody>" +
+         Row(ScenarioTitle(calc::Scenario::Entered), u"窓の13の欄に入力した数値") +
+         Row(ScenarioTitle(calc::Scenario::Cautious),
+             u"分布係数0.6・減少率0.11：窓の「使用目的」（翌朝の確認に入力する慎重な値）。"
+             u"換算率1900：窓の「法医学者により見解が異なる　1900～2300」の低い側") +
+         Row(ScenarioTitle(calc::Scenario::MostFavourable),
+             u"分布係数0.96・減少率0.19：" + std::u16string(info::kCourtDecisionName) +
+                 u"（窓の「判決例」）の示す被検査者に最も有利な数値。換算率2300：1900～2300の"
+                 u"高い側") +
+         Row(ScenarioTitle(calc::Scenario::Court),
+             std::u16string(info::kCourtDecisionName) +
+                 u"（窓の「判決例」）：分布係数0.96・減少率0.19・比重0.7947、飲酒開始からの"
+                 u"経過時間。換算率2000：道路交通法施行令第44条の3の「血液1ミリリットルにつき0."
+                 u"3ミリグラム」"
+                 u"と「呼気1リットルにつき0.15ミリグラム」の比") +
+         u"</tbody></table>";
+}
+
+constexpr std::u16string_view kAssumptions =
+    u"<h2>前提</h2><ul class=\"assumptions\">"
+    u"<li>飲んだアルコールはすべて吸収を終えているものとして計算しています。</li>"
+    u"<li>時間は飲み始めから数えます（慎重な数値は、飲み終わりの時刻がある場合は飲み終わりから）。"
+    u"</li>"
+    u"<li>飲み終わりから2時間以内（吸収の途中）の時点への逆算は、この方法の前提の外です。</li>"
+    u"<li>本計算値は推定値であり測定値ではない。</li>"
+    u"<li>四つの前提の数値は、体質・体調・飲み方による個人差の幅を示すもので、その範囲に"
+    u"実際の値があることを保証するものではありません。</li></ul>";
 
 }  // namespace
 
-std::u16string SheetHtml(const PanelInputs& in, std::u16string_view when) {
-  const PanelAnalyses panel = AnalysePanel(in);
-  const calc::Analyses& analyses = panel.scenarios;
+std::u16string QrSvg(const QrCode& qr) {
+  const int side = qr.size + 8;
+  std::u16string path;
+  for (int row = 0; row < qr.size; ++row) {
+    for (int col = 0; col < qr.size; ++col) {
+      if (!qr.dark[static_cast<std::size_t>(row * qr.size + col)]) continue;
+      // Appended piece by piece: GCC 12 warns falsely on "literal" + string.
+      path += u'M';
+      path += Ascii(std::to_string(col + 4));
+      path += u' ';
+      path += Ascii(std::to_string(row + 4));
+      path += u"h1v1h-1z";
+    }
+  }
+  return u"<svg class=\"qr\" viewBox=\"0 0 " + Ascii(std::to_string(side)) + u" " +
+         Ascii(std::to_string(side)) +
+         u"\" shape-rendering=\"crispEdges\" role=\"img\" "
+         u"aria-label=\"同じ計算を開くリンクのQRコード\">"
+         u"<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/><path fill=\"#000\" d=\"" +
+         path + u"\"/></svg>";
+}
+
+std::u16string SheetHtml(const calc::Case& c, const SheetHead& head) {
   std::u16string html = u"<article class=\"sheet\">" + std::u16string(kSheetStyle);
   html += u"<h1>計算書　ウィドマーク法による呼気1リットルあたりのアルコール量</h1>";
-  html += u"<p>" + std::u16string(form::kForm1Caption) + u" " + Ascii(WIDMARK_VERSION) +
-          u"　計算日時 " + Escape(when) + u"</p>";
-  html += InputTable(in.entered);
-  html += Answer(panel);
-  html += ScenarioTable(panel);
-  html += WorkingTable(analyses[0]);
-  html += AmountTable(analyses);
-  if (in.back) html += BackSection(in.entered, *in.back);
-  html += Caveats(in);
-  html += u"<figure>" + Chart(analyses, panel.drinkingMinutes) +
+  html += CaseHead(head);
+  html += u"<p>作成：" + std::u16string(form::kForm1Caption) + u"（widmark " +
+          Ascii(WIDMARK_VERSION) + u"）　計算日時 " + Escape(head.when) + u"</p>";
+  html += InputTable(c);
+  html += Formula(c.inputs.entered, c);
+  html += Answer(c, Figures::FourDecimals);
+  html += ScenarioTable(c, Figures::FourDecimals);
+  html += Sources();
+  html += WorkingTable(c);
+  html += AmountTable(c);
+  html += BackSection(c, Figures::FourDecimals);
+  html += Caveats(c);
+  html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による推移（線の種類は凡例のとおり、破線は0.15と0.25）"
           u"</figcaption></figure>";
-  html += u"<p class=\"caution\">" + WindowCaution() + u"</p>";
+  html += kAssumptions;
+  html +=
+      u"<p>mg/L の数値は小数第4位まで（それより下は切り捨て）。計算の過程の欄は窓の表示"
+      u"どおりの数値です。</p>";
+  html += u"<h2>同じ計算を開くリンク</h2><div class=\"reproduce\">";
+  if (head.qr.size > 0) html += QrSvg(head.qr);
+  html +=
+      u"<p>このリンクを開くと、同じ入力で計算し直し、この計算書と同じ数値がすべて出ます"
+      u"（事件名・対象者・作成者は含みません）。<br><span class=\"link\">" +
+      Escape(head.link) + u"</span></p></div>";
   return html + u"</article>";
 }
 
-std::u16string CalculationSheet(const PanelInputs& in, std::u16string_view when) {
+std::u16string CalculationSheet(const calc::Case& c, const SheetHead& head) {
   return u"<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\"><title>計算書 — " +
          std::u16string(form::kForm1Caption) +
-         u"</title><style>@page{size:A4;margin:12mm}body{margin:0}</style></head><body>" +
-         SheetHtml(in, when) + u"</body></html>\n";
+         u"</title><style>body{margin:0}</style></head><body>" + SheetHtml(c, head) +
+         u"</body></html>\n";
 }
 
 }  // namespace report

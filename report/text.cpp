@@ -39,6 +39,41 @@ std::string Utf8(std::u16string_view text) {
   return out;
 }
 
+std::u16string FromUtf8(std::string_view text) {
+  std::u16string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int length = lead < 0x80         ? 1
+                       : (lead >> 5) == 6  ? 2
+                       : (lead >> 4) == 14 ? 3
+                       : (lead >> 3) == 30 ? 4
+                                           : 0;
+    char32_t code = length == 1   ? lead
+                    : length == 2 ? lead & 0x1F
+                    : length == 3 ? lead & 0x0F
+                                  : lead & 0x07;
+    bool valid = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
+    for (int k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      valid = (next >> 6) == 2;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (!valid || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      out += u'\uFFFD';
+      ++i;
+      continue;
+    }
+    if (code >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(code);
+    }
+    i += static_cast<std::size_t>(length);
+  }
+  return out;
+}
+
 std::u16string Escape(std::u16string_view text) {
   std::u16string out;
   for (char16_t c : text) {

@@ -11,6 +11,8 @@ namespace report {
 
 std::u16string Ascii(std::string_view text);
 std::string Utf8(std::u16string_view text);
+// UTF-8 as UTF-16; a malformed byte becomes U+FFFD.
+std::u16string FromUtf8(std::string_view text);
 
 // Text for an element's content or an attribute's value: & < > " ' escaped.
 std::u16string Escape(std::u16string_view text);

@@ -7,12 +7,13 @@
 #   scripts/deps.sh web    build the page (Emscripten, the font subset)
 set -euo pipefail
 
-build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin)
+build=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic librsvg2-bin
+       pkg-config libqrencode-dev)
 package=("${build[@]}" dpkg-dev file)
 check=(lintian desktop-file-utils appstream xvfb xauth xdotool)
 web=(cmake ninja-build emscripten nodejs python3 python3-fonttools python3-brotli fonts-ipafont-gothic
-     librsvg2-bin)
-browser=(chromium npm imagemagick)
+     librsvg2-bin node-qrcode-generator)
+browser=(chromium npm imagemagick zbar-tools)
 test=("${build[@]}" locales clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
       cups printer-driver-cups-pdf poppler-utils
       xvfb xauth dbus at-spi2-core python3-gi gir1.2-atspi-2.0

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include <tuple>
 
 #include "calc/morning.h"
+#include "calc/number_text.h"
 #include "report/chart.h"
 #include "report/detail_panel.h"
 #include "report/morning.h"
@@ -42,10 +44,17 @@ TEST(Report, TextPieces) {
       {report::Servings(2345, 350), u"6.7"},
       {report::Servings(9, 180), u"0.1"},  // 0.05 合: an exact half rounds up
       {report::Escape(u"<b a=\"1\">&'"), u"&lt;b a=&quot;1&quot;&gt;&amp;&#39;"},
-      {std::u16string(report::VerdictText(calc::Verdict::Punishable)),
-       u"可罰的酒気帯び運転（0.15を超える）"},
-      {std::u16string(report::VerdictText(calc::Verdict::NotPunishable)),
-       u"該当しない（0.15以下）"},
+      {std::u16string(report::VerdictText(calc::Verdict::Punishable)), u"有罪です"},
+      {std::u16string(report::VerdictText(calc::Verdict::NotPunishable)), u"不該当"},
+      // The sheet's four decimals, cut toward zero: just below 0.15 is never 0.1500.
+      {calc::CutToDecimals(0.15, 4), u"0.1500"},
+      {calc::CutToDecimals(std::nextafter(0.15, 0.0), 4), u"0.1499"},
+      {calc::CutToDecimals(0.0595096153871154, 4), u"0.0595"},
+      {calc::CutToDecimals(-0.0406271929805263, 4), u"-0.0406"},
+      {calc::CutToDecimals(-0.00001, 4), u"0.0000"},
+      {calc::CutToDecimals(1.99999, 4), u"1.9999"},
+      {calc::CutToDecimals(12345.67895, 4), u"12345.6789"},
+      {calc::CutToDecimals(1e20, 4), u"100000000000000000000.0000"},
       {std::u16string(report::VerdictText(calc::Verdict::BelowZero)), u"アルコール保有量は０"},
   };
   for (const auto& [actual, expected] : kCases) EXPECT_EQ(Utf8(actual), Utf8(expected));
@@ -59,10 +68,12 @@ TEST(Report, Utf8AtTheEdges) {
 }
 
 // The 0.15 and 0.25 lines stand at 0.15 and 0.25 of the chart's scale: their
-// heights above the time axis are as 3 to 5, whatever the scale's top.
+// heights above the time axis are as 3 to 5, whatever the scale's top. Every
+// curve and a measured figure above them all fit below the top.
 TEST(Report, ChartDrawsTheLimitsToScale) {
   const calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
-  const std::string svg = Utf8(report::Chart(calc::Analyse(in)));
+  const std::string svg =
+      Utf8(report::Chart(calc::ComputeCase({in, calc::BackInputs{1.5, 0, 55, std::nullopt}})));
   const std::regex line("<line class=\"(axis|threshold)\" x1=\"[0-9.]+\" y1=\"([0-9.]+)\"");
   std::vector<double> axis, threshold;
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), line); it != std::sregex_iterator();
@@ -70,9 +81,19 @@ TEST(Report, ChartDrawsTheLimitsToScale) {
     ((*it)[1] == "axis" ? axis : threshold).push_back(std::stod((*it)[2]));
   }
   ASSERT_EQ(threshold.size(), 2u);
-  const double zero = axis.at(0);
+  const double zero = axis.at(0), top = 16;
   EXPECT_NEAR((zero - threshold[0]) / (zero - threshold[1]), 0.15 / 0.25, 0.01);
-  EXPECT_GT(threshold[1], 16);  // below the top of the plot
+  EXPECT_GT(threshold[1], top);  // below the top of the plot
+  const std::regex point("[0-9.]+,([0-9.]+)");
+  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), point); it != std::sregex_iterator();
+       ++it) {
+    EXPECT_GE(std::stod((*it)[1]), top);
+  }
+  // The measured mark (8 px square) stands inside the plot, not clamped to its edge.
+  std::smatch measured;
+  ASSERT_TRUE(std::regex_search(svg, measured,
+                                std::regex("class=\"measured\" x=\"[0-9.]+\" y=\"([0-9.]+)\"")));
+  EXPECT_GT(std::stod(measured[1]) + 4, top);
 }
 
 }  // namespace
@@ -151,7 +172,8 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
 TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
   const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
   const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
-  const report::MorningAnswer answer = report::MorningAnswerOf(in, 750);
+  const calc::Case c = calc::ComputeCase(in);
+  const report::MorningAnswer answer = report::MorningAnswerOf(c, 750);
   EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
   EXPECT_EQ(Utf8(answer.spoken), "アルコールが0になるのは（慎重な数値で）2日後 5:57 ごろ以降");
   const std::string html = Utf8(answer.html);
@@ -159,7 +181,7 @@ TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
                       "1.27075335073684 mg。アルコールがまだ体に残っているおそれがあります。"),
             std::string::npos)
       << html;
-  EXPECT_EQ(Utf8(report::MorningAnswerOf(in, std::nullopt).html).find("運転する予定"),
+  EXPECT_EQ(Utf8(report::MorningAnswerOf(c, std::nullopt).html).find("運転する予定"),
             std::string::npos);
 }
 
@@ -268,10 +290,8 @@ std::string AsText(const std::string& html) {
 
 struct SheetCase {
   const char* name;
-  calc::WidmarkInputs entered;
-  std::optional<calc::BackInputs> back;
-  std::optional<double> drinkingHours;
-  std::optional<int> startMinute;
+  calc::CaseInputs in;
+  report::SheetHead head = {};
 };
 
 const calc::WidmarkInputs kDefaults{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
@@ -284,27 +304,38 @@ calc::WidmarkInputs With(double hours, double sake) {
 
 // The defaults; the morning after (drinking 20:00 to 23:30, ten hours on,
 // a test 1 h 30 min after driving); a figure of exactly 1.5 driven exactly
-// two hours after drinking ended.
+// two hours after drinking ended; a figure of exactly the double 0.15; a
+// drink after driving, with a case file's clock times and the sheet's head
+// (its QR code a 2 x 2 stand-in).
 const SheetCase kSheets[] = {
-    {"defaults", kDefaults, std::nullopt, std::nullopt, std::nullopt},
-    {"morning after", With(10, 200), calc::BackInputs{0.1, 1, 30, std::nullopt}, 3.5, 20 * 60},
-    {"drinking time without its start", With(10, 200), std::nullopt, 3.5, std::nullopt},
+    {"defaults", {kDefaults}},
+    {"morning after", {With(10, 200), calc::BackInputs{0.1, 1, 30, std::nullopt}, 3.5, 20 * 60}},
+    {"drinking time without its start", {With(10, 200), std::nullopt, 3.5}},
     {"at 1.5, two hours after",
-     {100, 0, 100, 3, 1, 1, 0, 0, 0, 15, 5, 0, 100},
-     std::nullopt,
-     1,
-     21 * 60},
+     {{100, 0, 100, 3, 1, 1, 0, 0, 0, 15, 5, 0, 100}, std::nullopt, 1, 21 * 60}},
+    {"exactly 0.15", {{15, 0, 1000, 0, 1, 1, 0, 0, 0, 100, 0, 0, 100}}},
+    {"a drink after driving",
+     {kDefaults, calc::BackInputs{0.22, 0, 55, calc::LaterDrink{350, 9}}, std::nullopt,
+      std::nullopt, 21 * 60 + 10, 21 * 60 + 40, 22 * 60 + 5},
+     {u"2026年12月8日 21:00",
+      u"令和8年（わ）第1号 <事件>",
+      u"甲野太郎",
+      u"乙川 & 丙山",
+      u"https://example.test/#v=1&Text1=200",
+      {2, {true, false, false, true}}}},
 };
 
 // Recorded with WIDMARK_RECORD_REPORT=1, then read through by hand.
 TEST(Report, PanelAndSheetReadAsRecorded) {
   std::string text;
   for (const SheetCase& c : kSheets) {
-    const report::PanelInputs in{c.entered, c.back, c.drinkingHours, c.startMinute, std::nullopt};
-    const report::PanelHtml panel = report::DetailPanel(in);
+    const calc::Case worked = calc::ComputeCase(c.in);
+    const report::PanelHtml panel = report::DetailPanel(worked);
     text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
     text += AsText(Utf8(panel.results));
-    text += "--- sheet\n" + AsText(Utf8(report::SheetHtml(in, u"2026年12月8日 21:00")));
+    report::SheetHead head = c.head;
+    if (head.when.empty()) head.when = u"2026年12月8日 21:00";
+    text += "--- sheet\n" + AsText(Utf8(report::SheetHtml(worked, head)));
   }
   if (std::getenv("WIDMARK_RECORD_REPORT")) {
     std::ofstream(WIDMARK_REPORT_TEXT) << text;

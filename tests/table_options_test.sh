@@ -22,3 +22,29 @@ if [ "$actual" != "$expected" ]; then
 fi
 # Without --decimal the same -0 stays exact.
 [ "$(printf '%s\t-0\t-0\t0\n' "$defaults" | "$tool" --back | cut -f1)" = "-0x0p+0" ]
+
+# --sheet: the defence's case with its clock times and head. The link keeps
+# the figures' inputs as typed (percent-encoded as the page does), never the
+# head's fields; its QR code reads back as the link; clock times that
+# disagree with the delay, and unknown keys, are refused.
+case_line=$(printf '%s\t0.22\t0\t55\t350\t9' "$defaults")
+keys=$'Site=https://example.test/widmark/\nDriveTime=21:10\nTestTime=22:05\nPostTime=21:40\nCaseName=令和8年（わ）第1号\nSubject=甲野 & <太郎>'
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+printf '%s\n%s\n' "$case_line" "$keys" | "$tool" --sheet > "$dir/sheet.html"
+link=$(grep -o 'class="link">[^<]*' "$dir/sheet.html" | sed 's/^class="link">//; s/&amp;/\&/g')
+want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Text5=0.7947&Text6=0.78&Text7=0.15&Text8=0&Text9=0&Text10=15&Text11=5&Text12=0&Text13=2000&BackMeasured=0.22&BackHours=0&BackMinutes=55&DrinkStart=&DrinkEnd=&DrinkingHours=&DrinkingMinutes=&DriveTime=21%3A10&TestTime=22%3A05&PostAmount=350&PostStrength=9&PostTime=21%3A40'
+[ "$link" = "$want" ] || { echo "sheet link: $link"; exit 1; }
+grep -q '甲野 &amp; &lt;太郎&gt;' "$dir/sheet.html" || { echo "the subject is not escaped"; exit 1; }
+grep -q '0時間55分（運転 21:10、運転後の飲酒 21:40、検査 22:05）' "$dir/sheet.html" \
+  || { echo "the clock times are not on the sheet"; exit 1; }
+grep -o '<svg class="qr".*</svg>' "$dir/sheet.html" | sed 's|</svg>.*|</svg>|' \
+  | sed 's|<svg class="qr"|<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400" class="qr"|' > "$dir/qr.svg"
+rsvg-convert -o "$dir/qr.png" "$dir/qr.svg"
+[ "$(zbarimg -q --raw "$dir/qr.png" 2>/dev/null)" = "$want" ] || { echo "the QR code is not the link"; exit 1; }
+for bad in $'DriveTime=21:10\nTestTime=22:10' $'Nope=1' $'CaseName=a\nCaseName=b'; do
+  if printf '%s\n%s\n' "$case_line" "$bad" | "$tool" --sheet > "$dir/out"; then
+    echo "--sheet took: $bad"; exit 1
+  fi
+  grep -q '^error' "$dir/out" || { echo "no error line for: $bad"; exit 1; }
+done

@@ -20,8 +20,9 @@
 //   against the forward figures at the test ("within", "above", "below", or
 //   "-"); then the corners of the lowest and the highest figure,
 //   "rate/r/ratio" with a later drink, "rate/ratio" without ("-" for none).
-// --sheet: one line as for --back (the last three fields optional) becomes
-//   the calculation sheet, one self-contained HTML file.
+// --sheet: one line as for --back (13, 16 or 18 fields), then optional
+//   key=value lines (--help lists the keys), becomes the calculation sheet,
+//   one self-contained HTML file, with its reproducing link and QR code.
 // A line whose texts cannot be read gives "error\t<field> cannot be read"
 // (or "beyond range"). The presence checks of the window are not made.
 // --help lists each mode's fields; --header prints the output's field names
@@ -29,10 +30,12 @@
 // 0) instead of %a.
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <iostream>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +44,7 @@
 
 #include "calc/analysis.h"
 #include "calc/back_calculation.h"
+#include "calc/case.h"
 #include "calc/input_boxes.h"
 #include "calc/limit_amounts.h"
 #include "calc/number_text.h"
@@ -48,6 +52,10 @@
 #include "calc/widmark.h"
 #include "report/sheet.h"
 #include "report/text.h"
+
+#ifdef WIDMARK_QRENCODE
+#include <qrencode.h>
+#endif
 
 namespace {
 
@@ -98,7 +106,7 @@ bool Blank(std::string_view text) {
 // back-calculation's.
 std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
   const std::size_t least = mode == Mode::Back ? 16 : calc::kInputBoxes;
-  const std::size_t most = mode == Mode::Back ? 18 : mode == Mode::Sheet ? 16 : calc::kInputBoxes;
+  const std::size_t most = mode == Mode::Back || mode == Mode::Sheet ? 18 : calc::kInputBoxes;
   Line read;
   std::array<double, 5> back{};
   bool later = false;
@@ -122,7 +130,7 @@ std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
       back[field - calc::kInputBoxes] = reading.value;
     start = tab + 1;
   }
-  if (field != least && field != most && !(mode == Mode::Back && field == 16)) {
+  if (field != least && field != most && !(mode != Mode::Figure && field == 16)) {
     return "error\t" + std::to_string(field) + " fields, " + std::to_string(least) + " expected";
   }
   if (field >= 16) read.back = calc::BackInputs{back[0], back[1], back[2], std::nullopt};
@@ -140,9 +148,9 @@ std::string Evaluate(const calc::WidmarkInputs& inputs) {
          std::string(calc::VerdictName(calc::JudgeBreathAlcohol(result.figure)));
 }
 
-std::string Detail(const calc::WidmarkInputs& inputs) {
+std::string Detail(const calc::Case& c) {
   std::string out;
-  for (const calc::ScenarioAnalysis& a : calc::Analyse(inputs)) {
+  for (const calc::ScenarioAnalysis& a : c.scenarios) {
     if (!out.empty()) out += '\t';
     if (!a.result) {  // the analysis gives such a scenario no minutes; shown as it gives them
       out += "error\t-\t" + Minutes(a.minutesToLimit) + "\t" + Minutes(a.minutesToZero);
@@ -155,27 +163,26 @@ std::string Detail(const calc::WidmarkInputs& inputs) {
   return out;
 }
 
-std::string Amounts(const calc::WidmarkInputs& inputs) {
+std::string Amounts(const calc::Case& c) {
   std::string out;
-  for (calc::Scenario scenario : calc::kScenarios) {
-    const calc::WidmarkInputs in = calc::ScenarioInputs(inputs, scenario);
-    for (calc::Drink drink : calc::kDrinks) {
+  for (const calc::AmountRow& row : c.amounts) {
+    for (const calc::AmountCell& cell : row) {
       if (!out.empty()) out += '\t';
-      out += Minutes(calc::AmountAtLimit(in, drink).cc);
+      out += Minutes(cell.most.cc);
     }
   }
-  for (calc::Scenario scenario : calc::kScenarios) {
-    const calc::WidmarkInputs in = calc::ScenarioInputs(inputs, scenario);
-    for (calc::Drink drink : calc::kDrinks) {
+  for (const calc::AmountRow& row : c.amounts) {
+    for (const calc::AmountCell& cell : row) {
       out += '\t';
-      out += Minutes(calc::LeastAtOrOver(in, drink));
+      out += Minutes(cell.least);
     }
   }
   return out;
 }
 
-std::string Back(const calc::WidmarkInputs& inputs, const calc::BackInputs& back) {
-  const calc::BackAnalysis a = calc::BackCalculate(inputs, back);
+std::string Back(const calc::Case& c) {
+  const calc::BackAnalysis& a = *c.back;
+  const calc::BackInputs& back = *c.inputs.back;
   std::string out;
   for (const calc::BackFigure& f : a.figures) {
     if (!f.atDriving) {
@@ -246,14 +253,15 @@ void Help() {
     std::cout << "  " << i + 1 << "\t" << box.name << "\t" << report::Utf8(box.caption)
               << (box.unit.empty() ? "" : "\t[" + report::Utf8(box.unit) + "]") << "\n";
   }
-  std::cout << "  --back (and optionally --sheet) adds:\n"
-               "  14\tBackMeasured\tthe figure measured at the test [mg/L]\n"
-               "  15\tBackHours\tfrom driving to the test [hours]\n"
-               "  16\tBackMinutes\tand [minutes]\n"
-               "  --back may add (blank PostAmount: no such drink; blank PostStrength: 0):\n"
-               "  17\tPostAmount\ta drink after driving, before the test [cc]\n"
-               "  18\tPostStrength\tits strength [%]\n\n"
-               "Output fields (a line that cannot be read: error, then the reason):\n";
+  std::cout
+      << "  --back (and optionally --sheet) adds:\n"
+         "  14\tBackMeasured\tthe figure measured at the test [mg/L]\n"
+         "  15\tBackHours\tfrom driving to the test [hours]\n"
+         "  16\tBackMinutes\tand [minutes]\n"
+         "  --back and --sheet may add (blank PostAmount: no such drink; blank PostStrength: 0):\n"
+         "  17\tPostAmount\ta drink after driving, before the test [cc]\n"
+         "  18\tPostStrength\tits strength [%]\n\n"
+         "Output fields (a line that cannot be read: error, then the reason):\n";
   const std::pair<const char*, Mode> kModes[] = {{"(none)", Mode::Figure},
                                                  {"--detail", Mode::Detail},
                                                  {"--amounts", Mode::Amounts},
@@ -264,8 +272,18 @@ void Help() {
   std::cout << "\nFigures are in mg per litre of breath, as %a (exact), or with --decimal by\n"
                "the window's number-to-text rule; minutes and cc are whole numbers, - where\n"
                "there is none; corners are rate/r/ratio (rate/ratio without a later drink).\n"
-               "--header prints the output field names first. --sheet writes the calculation\n"
-               "sheet for the first line as one HTML document.\n";
+               "--header prints the output field names first.\n\n"
+               "--sheet writes the calculation sheet for the first line (13, 16 or 18 fields)\n"
+               "as one HTML document. Lines of key=value may follow it, each key once:\n"
+               "  CaseName, Subject, Preparer   the sheet's head (never in its link)\n"
+               "  Site                          the page's address the link opens\n"
+               "                                (default: index.html)\n"
+               "  DrinkStart, DrinkEnd          clock times HH:MM; both give the drinking time\n"
+               "  DrinkingHours, DrinkingMinutes  the drinking time, by the input rule\n"
+               "  DriveTime, PostTime, TestTime clock times HH:MM of driving, a drink after it\n"
+               "                                and the test; each earlier one is the next day.\n"
+               "                                DriveTime and TestTime must be as far apart as\n"
+               "                                fields 15 and 16 say.\n";
 }
 
 // The local date and time of the calculation, as the sheet shows it.
@@ -276,6 +294,146 @@ std::u16string Now() {
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return report::Ascii(text);
+}
+
+// --sheet's key=value lines, in the order the page's link carries them.
+constexpr std::array<const char*, 12> kLinkFields = {
+    "BackMeasured",    "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",     "DrinkingHours",
+    "DrinkingMinutes", "DriveTime", "TestTime",    "PostAmount", "PostStrength", "PostTime"};
+constexpr std::array<const char*, 4> kSheetOnly = {"CaseName", "Subject", "Preparer", "Site"};
+
+// As the page's encodeURIComponent: UTF-8 bytes, all but A-Z a-z 0-9 - _ . ! ~ * ' ( ) escaped.
+std::string Encoded(std::string_view text) {
+  constexpr std::string_view kKept = "-_.!~*'()";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+        (byte >= '0' && byte <= '9') || kKept.find(c) != std::string_view::npos) {
+      out += c;
+      continue;
+    }
+    constexpr char kHex[] = "0123456789ABCDEF";
+    ((out += '%') += kHex[byte >> 4]) += kHex[byte & 15];
+  }
+  return out;
+}
+
+std::optional<int> Clock(const std::map<std::string, std::string>& keys, const char* key) {
+  const auto found = keys.find(key);
+  if (found == keys.end()) return std::nullopt;
+  return calc::MinuteOfDay(report::Ascii(found->second));
+}
+
+#ifdef WIDMARK_QRENCODE
+report::QrCode QrOf(const std::string& link) {
+  report::QrCode qr;
+  QRcode* code = QRcode_encodeString8bit(link.c_str(), 0, QR_ECLEVEL_M);
+  if (code == nullptr) return qr;
+  qr.size = code->width;
+  for (int i = 0; i < code->width * code->width; ++i) qr.dark.push_back((code->data[i] & 1) != 0);
+  QRcode_free(code);
+  return qr;
+}
+#endif
+
+// The sheet for the tab line `first` and the key=value lines that follow it.
+int Sheet(const std::string& first, const Line& in) {
+#ifndef WIDMARK_QRENCODE
+  // The WebAssembly build of the tool checks tables; the page makes sheets.
+  static_cast<void>(first);
+  static_cast<void>(in);
+  std::cout << "error\t--sheet needs the native build, with its QR code library\n";
+  return 1;
+#else
+  std::map<std::string, std::string> keys;
+  for (std::string line; std::getline(std::cin, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    const std::size_t at = line.find('=');
+    const std::string key = line.substr(0, at);
+    bool known = false;
+    for (const char* name : kLinkFields) known |= key == name && key.rfind("Back", 0) != 0;
+    for (const char* name : kSheetOnly) known |= key == name;
+    if (key == "PostAmount" || key == "PostStrength") known = false;  // fields 17 and 18
+    if (at == std::string::npos || !known || keys.count(key)) {
+      std::cout << "error\tkey line not understood: " << line << '\n';
+      return 1;
+    }
+    keys[key] = line.substr(at + 1);
+  }
+  // The page's own rule: two clock times give the duration between them.
+  const auto derive = [&](const char* from, const char* to, std::initializer_list<const char*> via,
+                          const char* hoursKey, const char* minutesKey) {
+    std::optional<int> last = Clock(keys, from);
+    if (!last || !Clock(keys, to)) return;
+    int minutes = 0;
+    for (const char* key : via) {
+      if (const std::optional<int> at = Clock(keys, key)) {
+        minutes += calc::MinutesBetween(*last, *at);
+        last = at;
+      }
+    }
+    keys[hoursKey] = std::to_string(minutes / 60);
+    keys[minutesKey] = std::to_string(minutes % 60);
+  };
+  std::vector<std::string> texts;
+  for (std::size_t start = 0; start <= first.size();) {
+    std::size_t tab = first.find('\t', start);
+    if (tab == std::string::npos) tab = first.size();
+    texts.push_back(first.substr(start, tab - start));
+    start = tab + 1;
+  }
+  texts.resize(18);
+  const std::map<std::string, std::string> typed = {{"BackHours", texts[14]},
+                                                    {"BackMinutes", texts[15]}};
+  derive("DriveTime", "TestTime", {"PostTime", "TestTime"}, "BackHours", "BackMinutes");
+  if (keys.count("BackHours") && in.back &&
+      (std::stod(keys["BackHours"]) != in.back->hours ||
+       std::stod(keys["BackMinutes"]) != in.back->minutes)) {
+    std::cout << "error\tDriveTime and TestTime are " << keys["BackHours"] << " h "
+              << keys["BackMinutes"] << " min apart, not BackHours and BackMinutes\n";
+    return 1;
+  }
+  derive("DrinkStart", "DrinkEnd", {"DrinkEnd"}, "DrinkingHours", "DrinkingMinutes");
+
+  calc::CaseInputs c{in.inputs, in.back};
+  if (keys.count("DrinkingHours") || keys.count("DrinkingMinutes")) {
+    const calc::NumberReading hours = calc::ReadNumber(keys["DrinkingHours"]);
+    const calc::NumberReading minutes = calc::ReadNumber(keys["DrinkingMinutes"]);
+    if (!hours || !minutes || !calc::HoursOf(hours.value, minutes.value)) {
+      std::cout << "error\tDrinkingHours or DrinkingMinutes cannot be read\n";
+      return 1;
+    }
+    c.drinkingHours = calc::HoursOf(hours.value, minutes.value);
+  }
+  c.startMinute = Clock(keys, "DrinkStart");
+  c.driveMinute = Clock(keys, "DriveTime");
+  c.laterMinute = Clock(keys, "PostTime");
+  c.testMinute = Clock(keys, "TestTime");
+
+  // The link carries the figures' inputs as typed, never the head's fields.
+  std::string link = keys.count("Site") ? keys["Site"] : "index.html";
+  link += "#v=1";
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
+    link += "&Text" + std::to_string(i + 1) + "=" + Encoded(texts[i]);
+  for (std::size_t i = 0; i < kLinkFields.size(); ++i) {
+    const std::string name = kLinkFields[i];
+    std::string value = keys.count(name) ? keys[name] : "";
+    if (name == "BackMeasured") value = texts[13];
+    if (name == "BackHours" || name == "BackMinutes") value = typed.at(name);
+    if (name == "PostAmount") value = texts[16];
+    if (name == "PostStrength") value = texts[17];
+    link += "&" + name + "=" + Encoded(value);
+  }
+  report::SheetHead head{Now(), {}, {}, {}, {}, QrOf(link)};
+  head.caseName = report::FromUtf8(keys["CaseName"]);
+  head.subject = report::FromUtf8(keys["Subject"]);
+  head.preparer = report::FromUtf8(keys["Preparer"]);
+  head.link = report::Ascii(link);
+  std::cout << report::Utf8(report::CalculationSheet(calc::ComputeCase(c), head));
+  return 0;
+#endif
 }
 
 }  // namespace
@@ -326,18 +484,16 @@ int main(int argc, char* argv[]) {
         std::cout << Evaluate(in.inputs) << '\n';
         break;
       case Mode::Detail:
-        std::cout << Detail(in.inputs) << '\n';
+        std::cout << Detail(calc::ComputeCase({in.inputs})) << '\n';
         break;
       case Mode::Amounts:
-        std::cout << Amounts(in.inputs) << '\n';
+        std::cout << Amounts(calc::ComputeCase({in.inputs})) << '\n';
         break;
       case Mode::Back:
-        std::cout << Back(in.inputs, *in.back) << '\n';
+        std::cout << Back(calc::ComputeCase({in.inputs, in.back})) << '\n';
         break;
       case Mode::Sheet:
-        std::cout << report::Utf8(report::CalculationSheet(
-            {in.inputs, in.back, std::nullopt, std::nullopt, std::nullopt}, Now()));
-        return 0;  // one sheet, for the first line
+        return Sheet(line, in);  // one sheet, for the first line
     }
   }
   return 0;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "calc/case.h"
 #include "calc/input_boxes.h"
 #include "calc/numeric_input.h"
 #include "report/detail_panel.h"
@@ -32,6 +33,25 @@ EM_JS(char16_t*, Now, (), {
   stringToUTF16(text, copy, bytes);
   return copy;
 });
+// The address that reproduces the calculation, as the page writes it.
+EM_JS(char16_t*, LinkText, (), {
+  const text = Module.page.link();
+  const bytes = (text.length + 1) * 2;
+  const copy = _malloc(bytes);
+  stringToUTF16(text, copy, bytes);
+  return copy;
+});
+
+// The link's QR code from the page's QR library, one character per module
+// ("1" dark), row by row; empty where it cannot be made.
+EM_JS(char*, QrModules, (const char16_t* text, int bytes), {
+  const modules = Module.page.qrModules(UTF16ToString(text, bytes));
+  const size = lengthBytesUTF8(modules) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(modules, copy, size);
+  return copy;
+});
+
 EM_JS(int, PanelShown, (), {
   return Module.page.calculated ? 1 : 0;
 });
@@ -69,19 +89,26 @@ void Show(std::u16string_view results, std::u16string_view headline = u"",
             Bytes(sheet));
 }
 
-}  // namespace
-
-std::optional<int> MinuteOfDay(std::u16string_view text) {
-  if (text.size() < 5 || text[2] != u':') return std::nullopt;
-  int value = 0;
-  for (std::size_t i : {0, 1, 3, 4}) {
-    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-    value = value * 10 + (text[i] - u'0');
-  }
-  const int hours = value / 100, minutes = value % 100;
-  if (hours > 23 || minutes > 59) return std::nullopt;
-  return hours * 60 + minutes;
+std::u16string PageLink() {
+  char16_t* text = LinkText();
+  std::u16string link(text);
+  std::free(text);
+  return link;
 }
+
+report::QrCode QrOf(std::u16string_view link) {
+  char* text = QrModules(link.data(), Bytes(link));
+  const std::string modules(text);
+  std::free(text);
+  report::QrCode qr;
+  while (static_cast<std::size_t>(qr.size) * static_cast<std::size_t>(qr.size) < modules.size())
+    ++qr.size;
+  if (static_cast<std::size_t>(qr.size * qr.size) != modules.size()) return {};
+  for (char module : modules) qr.dark.push_back(module == '1');
+  return qr;
+}
+
+}  // namespace
 
 namespace {
 
@@ -116,15 +143,15 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
     in.back = calc::BackInputs{values[0], values[1], values[2], std::nullopt};
     // A blank amount is no later drink; a blank strength reads as 0.
     if (given(5)) in.back->later = calc::LaterDrink{values[5], values[6]};
-    const std::optional<int> post = MinuteOfDay(BoxText("PostTime"));
-    const std::optional<int> test = MinuteOfDay(BoxText("TestTime"));
-    if (in.back->later && post && test) in.laterBeforeTest = ((*test - *post) % 1440 + 1440) % 1440;
   }
   if (given(3) || given(4)) {
     in.drinkingHours = calc::HoursOf(values[3], values[4]);
     if (!in.drinkingHours) return Unread(kPanelFields[3].label, calc::ReadFault::BeyondRange);
   }
   in.startMinute = MinuteOfDay(BoxText("DrinkStart"));
+  in.driveMinute = MinuteOfDay(BoxText("DriveTime"));
+  in.laterMinute = MinuteOfDay(BoxText("PostTime"));
+  in.testMinute = MinuteOfDay(BoxText("TestTime"));
   return in;
 }
 
@@ -147,8 +174,12 @@ void ShowDetailPanel() {
   char16_t* now = Now();
   const std::u16string when(now);
   std::free(now);
-  const report::PanelHtml panel = report::DetailPanel(in);
-  Show(Doubts(in) + panel.results, panel.headline, report::SheetHtml(in, when));
+  const calc::Case c = calc::ComputeCase(in);
+  const report::PanelHtml panel = report::DetailPanel(c);
+  report::SheetHead head{
+      when, BoxText("CaseName"), BoxText("Subject"), BoxText("Preparer"), PageLink(), {}};
+  head.qr = QrOf(head.link);
+  Show(Doubts(in) + panel.results, panel.headline, report::SheetHtml(c, head));
 }
 
 void ClearDetailPanel(std::u16string_view title) {

@@ -9,9 +9,12 @@
 #include <variant>
 #include <vector>
 
+#include "calc/case.h"
 #include "report/detail_panel.h"
 
 namespace web {
+
+using calc::MinuteOfDay;
 
 // Reads the boxes as the calculate command does and shows the panel; a box
 // that cannot be read leaves the panel saying so.
@@ -27,9 +30,6 @@ void ClearDetailPanelAfterErase();
 // The boxes and the panel's inputs read by the window's rule (an empty pair
 // of times is not given), or why they cannot be read, as the panel says it.
 std::variant<report::PanelInputs, std::u16string> ReadPanel();
-
-// "HH:MM" from a time input, as minutes after midnight; nullopt when empty.
-std::optional<int> MinuteOfDay(std::u16string_view text);
 
 // Notes on the inputs as they stand that cannot be right; empty if none.
 std::u16string Doubts(const report::PanelInputs& in);

@@ -240,7 +240,7 @@ void ShowMorningAnswer() {
   const std::optional<int> end = MinuteOfDay(BoxText("MorningEnd"));
   const std::optional<int> driveAt = MinuteOfDay(BoxText("DriveAt"));
   if (start && end && driveAt) drive = calc::TimesOf(*start, *end, driveAt).elapsedMinutes;
-  const report::MorningAnswer answer = report::MorningAnswerOf(in, drive);
+  const report::MorningAnswer answer = report::MorningAnswerOf(calc::ComputeCase(in), drive);
   if (answer.zeroAfterStart && in.startMinute)
     Last() = LastAnswer{*in.startMinute, *answer.zeroAfterStart};
   SayInMorningCheck(answer.html.data(), Bytes(answer.html), answer.spoken.data(),

@@ -31,6 +31,7 @@ const page = {
   advances: new Map(),
   tabOrder: [],
   busy: false,
+  changed: false,  // an input differs from the last calculation
 
   // `read`: 0 nothing to read (hidden from assistive technology), 1 read,
   // 2 the page's heading. `stack` keeps the design's front-to-back order
@@ -206,10 +207,33 @@ const page = {
     return [...Array(13).keys()].map((i) => `Text${i + 1}`).concat(kPanelInputs);
   },
 
-  writeLink() {
+  fragment() {
     const fields = this.linkFields().map(
         (id) => `${id}=${encodeURIComponent(document.getElementById(id).value)}`);
-    history.replaceState(null, "", `#v=1&${fields.join("&")}`);
+    return `#v=1&${fields.join("&")}`;
+  },
+
+  link() {
+    return location.href.split("#")[0] + this.fragment();
+  },
+
+  writeLink() {
+    history.replaceState(null, "", this.fragment());
+  },
+
+  // The link as a QR code from Debian's qrcode-generator: "1" for a dark
+  // module, row by row; "" where the library is missing.
+  qrModules(text) {
+    if (typeof qrcode !== "function") return "";
+    const qr = qrcode(0, "M");
+    qr.addData(text, "Byte");
+    qr.make();
+    const size = qr.getModuleCount();
+    let modules = "";
+    for (let row = 0; row < size; ++row) {
+      for (let col = 0; col < size; ++col) modules += qr.isDark(row, col) ? "1" : "0";
+    }
+    return modules;
   },
 
   // Fills the boxes from a link and calculates; anything unexpected in the
@@ -252,9 +276,22 @@ const page = {
     await this.run("Command1");
   },
 
-  printSheet() {
-    document.body.dataset.print = "sheet";  // until 印刷する chooses the window again
-    window.print();
+  // The sheet never shows figures the boxes no longer hold: after any change
+  // since the last calculation, it is calculated again first.
+  async printSheet() {
+    try {
+      if (this.changed) {
+        await this.run("Command1");
+        if (this.changed || document.getElementById("PrintSheet").disabled) {
+          this.announce("計算できなかったため、計算書を印刷しませんでした。");
+          return;
+        }
+      }
+      document.body.dataset.print = "sheet";  // until 印刷する chooses the window again
+      window.print();
+    } finally {
+      document.dispatchEvent(new CustomEvent("widmark-command", {detail: "PrintSheet"}));
+    }
   },
 
   // The window is gone: said in the status line, and the focus on the link
@@ -307,6 +344,9 @@ const page = {
       this.busy = false;
       if (!morning && (button === "Command1" || button === "Command2")) this.announcePanel();
       if (button === "Command1") {
+        // Calculated from the boxes as they stand, unless it ended in a caution.
+        this.changed = document.getElementById("detail").hidden ||
+                       !!document.querySelector("#detail-results > .unread");
         this.writeLink();
         // On a phone the panel lies below the fold: bring its answer into view.
         const panel = document.getElementById("detail");
@@ -394,6 +434,13 @@ const page = {
       quiet = setTimeout(() => this.announce("計算の詳細を更新しました。"), kQuietMs);
     });
     document.getElementById("PrintSheet").addEventListener("click", () => this.printSheet());
+    // Any change to a figure's input since the last calculation (the sheet's
+    // head fields are not figures).
+    for (const id of ["Form1", "detail-inputs"]) {
+      document.getElementById(id).addEventListener("input", (event) => {
+        if (!event.target.closest("[data-sheet-head]")) this.changed = true;
+      });
+    }
     this.startMorningCheck();
     // On a phone the morning check stands above the window: the first box
     // takes the focus without scrolling it away.

@@ -2,8 +2,8 @@
 // clicking, pressing keys, reading the boxes, tabbing, printing, closing.
 import assert from "node:assert/strict";
 import {after, before, test} from "node:test";
-import {execFileSync} from "node:child_process";
-import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from "node:fs";
+import {execFileSync, spawnSync} from "node:child_process";
+import {existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync} from "node:fs";
 import {tmpdir} from "node:os";
 import {join, resolve} from "node:path";
 
@@ -58,8 +58,14 @@ async function Answer(page, key) {
 // Presses a window button and collects every box it opens, answering each
 // with the next key (Enter when the keys run out).
 async function Press(page, button, keys = []) {
+  // A command may run another first (印刷 after a change calculates).
   const finished = page.evaluate((name) => new Promise((done) => {
-    document.addEventListener("widmark-command", (e) => e.detail === name && done(), {once: true});
+    const heard = (e) => {
+      if (e.detail !== name) return;
+      document.removeEventListener("widmark-command", heard);
+      done();
+    };
+    document.addEventListener("widmark-command", heard);
   }), button);
   await page.click(`#${button}`);
   const boxes = [];
@@ -583,32 +589,62 @@ for (const h of kHostileLinks) {
   });
 }
 
-test("the calculation sheet prints on at most two A4 pages with every figure of the panel", async () => {
+// The defence's second case as an exhibit: its head, the law's words, the
+// figures cut to four decimals, the clock times, at most two numbered
+// pages, and a QR code that opens the same figures again.
+test("the calculation sheet is an exhibit whose QR code reproduces it", async () => {
   const page = await Calculator();
   await Press(page, "Command1");
-  await Type(page, {BackMeasured: "0.1", BackHours: "1", BackMinutes: "30", DrinkingHours: "2"});
+  await Type(page, {BackMeasured: "0.22", DriveTime: "21:10", TestTime: "22:05", PostAmount: "350",
+                    PostStrength: "9", PostTime: "21:40", CaseName: "令和8年（わ）第1号",
+                    Subject: "甲野太郎", Preparer: "乙川"});
   await page.evaluate(() => { window.print = () => { window.printed = true; }; });
-  await page.click("#PrintSheet");
+  // The panel's inputs changed since 計算する: the sheet is calculated again first.
+  const boxes = await Press(page, "PrintSheet");
+  assert.deepEqual(boxes.map((b) => b.title), ["有罪です"]);
   assert.equal(await page.evaluate(() => window.printed), true);
-  const figures = await page.evaluate(() => [
-    ...document.querySelectorAll("#detail-results .scenarios td[data-figure]"),
-    ...document.querySelectorAll("#detail-results .back td[data-back-figure]"),
-    ...document.querySelectorAll("#detail-results .working td:nth-child(2)"),
-  ].map((td) => td.textContent.replace(/ mg.*$/, "")));
-  const pdf = await page.pdf({format: "A4"});
+  const shown = await PanelData(page);
+  const link = await page.evaluate(() => location.href);
+  const pdf = await page.pdf({preferCSSPageSize: true});
   const dir = mkdtempSync(join(tmpdir(), "widmark-sheet-"));
   try {
     writeFileSync(join(dir, "sheet.pdf"), pdf);
-    const pages = execFileSync("pdfinfo", [join(dir, "sheet.pdf")]).toString();
-    assert.ok(Number(/Pages:\s+(\d+)/.exec(pages)[1]) <= 2, pages);
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync("pdfinfo", [join(dir, "sheet.pdf")]))[1]);
+    assert.ok(pages <= 2, `${pages} pages`);
     const text = execFileSync("pdftotext", ["-raw", join(dir, "sheet.pdf"), "-"]).toString()
         .replace(/\s+/g, "");
-    for (const figure of figures) assert.ok(text.includes(figure), `${figure} is on the sheet`);
-    assert.ok(text.includes("計算書"));
-    assert.ok(text.includes("参考数値と理解して下さい。"));
+    for (const words of ["令和8年（わ）第1号", "甲野太郎", "乙川", `1/${pages}`, "widmark1.0.0",
+                         "呼気1リットルにつき0.15ミリグラム以上", "基準値未満", "0時間55分",
+                         "運転21:10、運転後の飲酒21:40、検査22:05", "0.0595mg/L", "-0.0406mg/L",
+                         "0.1337mg/L", "減少率βg/kg/h", "本計算値は推定値であり測定値ではない",
+                         "大阪地裁平成１９年６月１１日判決"]) {
+      assert.ok(text.includes(words), `${words} is on the sheet`);
+    }
+    assert.ok(!/0\.9166|0\.15を超え|計算プログラムミス/.test(text), text);
+    assert.ok(!link.includes(encodeURIComponent("甲野")), link);
+    execFileSync("pdftoppm", ["-r", "150", "-png", join(dir, "sheet.pdf"), join(dir, "page")]);
+    const pngs = readdirSync(dir).filter((f) => f.endsWith(".png")).map((f) => join(dir, f));
+    // zbarimg fails for a page without a code: its output is what counts.
+    const decoded = spawnSync("zbarimg", ["-q", "--raw", ...pngs]).stdout.toString().trim();
+    assert.equal(decoded, link);
   } finally {
     rmSync(dir, {recursive: true, force: true});
   }
+  // The link opens the same figures.
+  const again = await page.context().newPage();
+  await again.goto(link);
+  await again.waitForSelector("dialog#box[open]");
+  await again.keyboard.press("Enter");
+  await again.waitForSelector("#detail:not([hidden])");
+  assert.deepEqual(await PanelData(again), shown);
+  await again.close();
+
+  // A box changed after the calculation: printing calculates it first.
+  await Type(page, {Text3: "60"});
+  await page.evaluate(() => { window.printed = false; });
+  assert.deepEqual((await Press(page, "PrintSheet")).map((b) => b.title), ["有罪です"]);
+  assert.equal(await page.evaluate(() => window.printed), true);
+  assert.match(await page.textContent("#sheet .inputs"), /体重は（単位はＫｇ）60/);
   // 印刷する prints the window again.
   const printed = () => page.evaluate(() => ["sheet", "Form1"].map(
       (id) => getComputedStyle(document.getElementById(id)).display));

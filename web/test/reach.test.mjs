@@ -78,7 +78,8 @@ test("keyboard only: through the window in the design's order, the morning check
                      "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
     const panel = ["BackMeasured", "BackHours", "BackMinutes", "DriveTime", "TestTime",
                    "PostAmount", "PostStrength", "PostTime", "DrinkStart", "DrinkEnd",
-                   "DrinkingHours", "DrinkingMinutes", "PrintSheet"];
+                   "DrinkingHours", "DrinkingMinutes", "CaseName", "Subject", "Preparer",
+                   "PrintSheet"];
     // A time input takes Tab between its own fields: it counts once.
     const forward = [await Focused(page)];
     for (let i = 0; i < 90 && forward.at(-1) && forward.at(-1) !== "PrintSheet"; ++i) {

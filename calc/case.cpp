@@ -1,0 +1,119 @@
+#include "calc/case.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace calc {
+namespace {
+
+// Hours as whole minutes, where they make a time on a clock.
+std::optional<std::int64_t> WholeMinutes(std::optional<double> hours) {
+  if (!hours || !(*hours >= 0) || !(*hours < 1e6)) return std::nullopt;
+  return std::llround(*hours * 60);
+}
+
+ChartSamples SampleChart(const Case& c) {
+  ChartSamples chart;
+  // Minutes from the start of drinking to where a scenario's own time starts.
+  const auto offset = [&](const ScenarioAnalysis& a) -> std::int64_t {
+    return c.drinkingMinutes && a.scenario == Scenario::Cautious ? *c.drinkingMinutes : 0;
+  };
+  const ScenarioAnalysis& entered = c.scenarios[0];
+  if (entered.result && entered.working.ElapsedTime >= 0) {
+    chart.drivingAt = entered.working.ElapsedTime;
+    if (c.back && c.backMinutes) {
+      chart.testAt = *chart.drivingAt + static_cast<double>(*c.backMinutes) / 60;
+      chart.measured = c.inputs.back->measured;
+      if (c.laterAfterDriving)
+        chart.laterAt = *chart.drivingAt + static_cast<double>(*c.laterAfterDriving) / 60;
+    }
+  }
+  double hours = 0;
+  for (const ScenarioAnalysis& a : c.scenarios) {
+    if (a.minutesToZero)
+      hours = std::max(hours, static_cast<double>(*a.minutesToZero + offset(a)) / 60);
+    if (a.result)
+      hours = std::max(hours, a.working.ElapsedTime + static_cast<double>(offset(a)) / 60);
+  }
+  if (chart.testAt) hours = std::max(hours, *chart.testAt);
+  chart.hours = std::ceil(std::clamp(hours * 1.1, 1.0, 1000.0));
+
+  double top = 0.3;
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+    for (int i = 0; i <= kChartSamples; ++i) {
+      WidmarkInputs in = c.scenarios[s].inputs;
+      in.ElapsedHours = 0;
+      in.ElapsedMinutes = std::round(chart.hours * 60 * i / kChartSamples) -
+                          static_cast<double>(offset(c.scenarios[s]));
+      if (in.ElapsedMinutes < 0) continue;  // before the scenario's time starts
+      const BreathAlcoholResult r = ComputeBreathAlcohol(in);
+      if (r && std::isfinite(r.figure)) {
+        chart.figures[s][i] = r.figure;
+        top = std::max(top, r.figure);
+      }
+    }
+  }
+  if (chart.measured && std::isfinite(*chart.measured)) top = std::max(top, *chart.measured);
+  // Room above the highest curve, and a top that reads: a multiple of 0.1.
+  chart.top = std::ceil(std::min(top, 1e6) * 1.1 * 10) / 10;
+  return chart;
+}
+
+}  // namespace
+
+int MinutesBetween(int from, int to) {
+  return ((to - from) % 1440 + 1440) % 1440;
+}
+
+std::optional<int> MinuteOfDay(std::u16string_view text) {
+  if (text.size() < 5 || text[2] != u':') return std::nullopt;
+  int value = 0;
+  for (std::size_t i : {0, 1, 3, 4}) {
+    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+    value = value * 10 + (text[i] - u'0');
+  }
+  const int hours = value / 100, minutes = value % 100;
+  if (hours > 23 || minutes > 59) return std::nullopt;
+  return hours * 60 + minutes;
+}
+
+Standing StandingOf(double figure) {
+  return figure >= kLegalLimit ? Standing::AtOrOver : Standing::Below;
+}
+
+Case ComputeCase(const CaseInputs& in) {
+  Case c;
+  c.inputs = in;
+  c.scenarios = Analyse(in.entered);
+  if (in.drinkingHours && std::isfinite(*in.drinkingHours * 60) && *in.drinkingHours >= 0) {
+    c.drinkingMinutes = std::llround(*in.drinkingHours * 60);
+    c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
+  }
+  const std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+  c.drivingMinutes = WholeMinutes(driving);
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+    for (std::size_t d = 0; d < kDrinks.size(); ++d) {
+      c.amounts[s][d] = {AmountAtLimit(c.scenarios[s].inputs, kDrinks[d]),
+                         LeastAtOrOver(c.scenarios[s].inputs, kDrinks[d])};
+    }
+  }
+  c.drivingTime = {in.entered.ElapsedHours, in.entered.ElapsedMinutes};
+  if (in.drinkingHours && driving && *driving - *in.drinkingHours < 2)
+    c.drivenWhileAbsorbing = true;
+  if (in.back) {
+    c.back = BackCalculate(in.entered, *in.back);
+    const std::optional<double> delay = HoursOf(in.back->hours, in.back->minutes);
+    c.backMinutes = WholeMinutes(delay);
+    c.backTime = HoursAndMinutes{in.back->hours, in.back->minutes};
+    if (in.drinkingHours && driving && delay && *driving + *delay - *in.drinkingHours < 2)
+      c.testedWhileAbsorbing = true;
+    if (in.back->later && in.laterMinute) {
+      if (in.driveMinute) c.laterAfterDriving = MinutesBetween(*in.driveMinute, *in.laterMinute);
+      if (in.testMinute) c.laterBeforeTest = MinutesBetween(*in.laterMinute, *in.testMinute);
+    }
+  }
+  c.chart = SampleChart(c);
+  return c;
+}
+
+}  // namespace calc

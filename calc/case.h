@@ -1,0 +1,92 @@
+#pragma once
+// One case worked out whole, once: the four scenarios with their times, the
+// amounts at the limit both ways, the figure back from a later test with its
+// corners, the times that call for a caveat, and the chart's samples. The
+// panel, the calculation sheet and the table tool render this value and do
+// no arithmetic of their own. Standard library only; no state.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "calc/analysis.h"
+#include "calc/back_calculation.h"
+#include "calc/limit_amounts.h"
+#include "calc/widmark.h"
+
+namespace calc {
+
+struct CaseInputs {
+  WidmarkInputs entered{};
+  std::optional<BackInputs> back = std::nullopt;       // a figure measured at a later test
+  std::optional<double> drinkingHours = std::nullopt;  // from the start of drinking to its end
+  // Clock times, minutes after midnight: drinking began, driving, a drink
+  // after driving, the test. Each later one may fall on a later day.
+  std::optional<int> startMinute = std::nullopt;
+  std::optional<int> driveMinute = std::nullopt;
+  std::optional<int> laterMinute = std::nullopt;
+  std::optional<int> testMinute = std::nullopt;
+};
+
+// The most of a drink that stays at or below 0.15, and the least at which
+// the figure is 0.15 or more (the courts' phrase).
+struct AmountCell {
+  LimitAmount most{};
+  std::optional<std::int64_t> least = std::nullopt;
+};
+using AmountRow = std::array<AmountCell, kDrinks.size()>;
+
+inline constexpr int kChartSamples = 160;
+
+struct ChartSamples {
+  double hours = 1;  // the time axis, whole hours from the start of drinking
+  double top = 0.3;  // the figure axis: every sample and mark fits below it
+  // Each scenario's figure at hours x i / kChartSamples; none before the
+  // scenario's own time starts or where it fails.
+  std::array<std::array<std::optional<double>, kChartSamples + 1>, kScenarios.size()> figures{};
+  // Hours from the start of drinking.
+  std::optional<double> drivingAt = std::nullopt, laterAt = std::nullopt, testAt = std::nullopt;
+  std::optional<double> measured = std::nullopt;  // the test's figure, at testAt
+};
+
+// A duration as its two boxes hold it, to read as 時間・分: the window's
+// rule turns them into hours in its own way, which no decimal shows better.
+struct HoursAndMinutes {
+  double hours = 0;
+  double minutes = 0;
+};
+
+struct Case {
+  CaseInputs inputs;
+  Analyses scenarios{};
+  std::optional<std::int64_t> drinkingMinutes = std::nullopt;  // whole minutes, start to end
+  std::optional<std::int64_t> drivingMinutes = std::nullopt;   // the entered time, whole minutes
+  std::array<AmountRow, kScenarios.size()> amounts{};
+  std::optional<BackAnalysis> back = std::nullopt;
+  std::optional<std::int64_t> backMinutes = std::nullopt;  // driving to the test
+  HoursAndMinutes drivingTime{};                           // the entered time since drinking began
+  std::optional<HoursAndMinutes> backTime = std::nullopt;  // driving to the test
+  std::optional<std::int64_t> laterAfterDriving = std::nullopt;
+  std::optional<std::int64_t> laterBeforeTest = std::nullopt;
+  bool drivenWhileAbsorbing = false;  // driving within 2 hours of the end of drinking
+  bool testedWhileAbsorbing = false;  // the test within 2 hours of it
+  ChartSamples chart;
+};
+
+Case ComputeCase(const CaseInputs& in);
+
+// The law's threshold is 0.15 mg per litre of breath or more; the window's
+// verdict rule differs from it only at 0.15 itself.
+enum class Standing { Below, AtOrOver };
+Standing StandingOf(double figure);
+
+// Minutes from one clock time to the next, the next on a later day when it
+// is earlier: 0 to 1439.
+int MinutesBetween(int from, int to);
+
+// "HH:MM" (a time input's value, seconds after it ignored) as minutes after
+// midnight; nullopt for anything else, an empty text among them.
+std::optional<int> MinuteOfDay(std::u16string_view text);
+
+}  // namespace calc
