@@ -12,7 +12,7 @@
 namespace report {
 namespace {
 
-constexpr double kLeft = 48, kRight = 16, kTop = 16, kBottom = 84;
+constexpr double kLeft = 48, kRight = 16, kTop = 16, kBottom = 92;
 
 std::u16string N(double v) {
   char text[32];
@@ -84,17 +84,19 @@ std::u16string Chart(const calc::Case& c) {
   for (int h = 0; h <= hours; h += step)
     svg += text(x(h), base + 16, u"middle", Ascii(std::to_string(h)));
   svg += text(kChartWidth - kRight, base + 30, u"end", u"飲酒開始からの時間");
-  svg += text(4, kTop - 4, u"start", u"mg/L");
+  svg += text(kLeft + 4, kTop + 10, u"start", u"mg/L");
   svg += text(kLeft - 4, base + 4, u"end", u"0");
   svg += text(kLeft - 4, kTop + 4, u"end", Number(top));
   // Which curve is which, below the plot so that no curve runs under it.
-  const double legend = base + 48;
+  // Two to a row, each name clear of the next sample.
+  const double legend = base + 44;
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
-    const double at = kLeft + 148 * static_cast<double>(s);
-    svg += u"<line class=\"legend\" x1=\"" + N(at) + u"\" y1=\"" + N(legend) + u"\" x2=\"" +
-           N(at + 24) + u"\" y2=\"" + N(legend) + u"\"" + stroke(c.scenarios[s].scenario) +
+    const double at = kLeft + 290 * static_cast<double>(s % 2);
+    const double row = legend + 16 * static_cast<double>(s / 2);
+    svg += u"<line class=\"legend\" x1=\"" + N(at) + u"\" y1=\"" + N(row) + u"\" x2=\"" +
+           N(at + 24) + u"\" y2=\"" + N(row) + u"\"" + stroke(c.scenarios[s].scenario) +
            u" stroke-width=\"2\"/>";
-    svg += text(at + 28, legend + 4, u"start", ScenarioTitle(c.scenarios[s].scenario));
+    svg += text(at + 28, row + 4, u"start", ScenarioTitle(c.scenarios[s].scenario));
   }
   // The two thresholds the verdict box names.
   for (double threshold : {0.15, 0.25}) {
@@ -135,7 +137,7 @@ std::u16string Chart(const calc::Case& c) {
            N(y(*chart.measured) - 4) + u"\" width=\"8\" height=\"8\"/>";
     marks += u"（■ 測定値）";
   }
-  if (!marks.empty()) svg += text(kLeft, legend + 22, u"start", marks);
+  if (!marks.empty()) svg += text(kLeft, legend + 38, u"start", marks);
   return svg + u"</svg>";
 }
 

@@ -13,7 +13,7 @@
 
 namespace report {
 
-inline constexpr double kChartWidth = 641, kChartHeight = 330;
+inline constexpr double kChartWidth = 641, kChartHeight = 340;
 
 // The case's samples drawn; where the cautious scenario counts from the end
 // of drinking, its curve starts that much later on the time axis.

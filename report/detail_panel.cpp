@@ -232,12 +232,17 @@ std::u16string WorkingTable(const calc::Case& c) {
       u"</thead><tbody>";
   for (const Row& row : kRows) {
     const double value = entered.working.*row.value;
-    // The time as hours and minutes, never as a decimal of hours.
-    const bool time = row.value == &calc::Working::ElapsedTime;
-    html += u"<tr><th scope=\"row\">" + std::u16string(row.step) + u"</th><td>" +
-            (std::isnan(value) ? u"—"
-             : time            ? HoursMinutes(c.drivingTime)
-                               : Number(value)) +
+    // The time as hours and minutes, never as a decimal of hours, with its
+    // clock times where drinking's start is known.
+    std::u16string shown = std::isnan(value) ? u"—" : Number(value);
+    if (row.value == &calc::Working::ElapsedTime && !std::isnan(value)) {
+      shown = HoursMinutes(c.drivingTime);
+      if (c.inputs.startMinute && c.drivingMinutes) {
+        shown += u"（" + ClockTime(*c.inputs.startMinute, 0) + u"〜" +
+                 ClockTime(*c.inputs.startMinute, *c.drivingMinutes) + u"）";
+      }
+    }
+    html += u"<tr><th scope=\"row\">" + std::u16string(row.step) + u"</th><td>" + shown +
             u"</td><td>" + std::u16string(row.unit) + u"</td></tr>";
   }
   if (!entered.result)
