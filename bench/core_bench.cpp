@@ -5,6 +5,7 @@
 
 #include "calc/analysis.h"
 #include "calc/back_calculation.h"
+#include "calc/case.h"
 #include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
@@ -72,6 +73,21 @@ void WholeAnalysis(benchmark::State& state) {
   }
 }
 BENCHMARK(WholeAnalysis)->Unit(benchmark::kMicrosecond);
+
+// The whole case as the panel and the sheet show it, worked out once per
+// change of an input: the defence's case with a drink after driving (the
+// amounts both ways, the corners over three ranges, the chart's 644 samples).
+void WholeCase(benchmark::State& state) {
+  const calc::CaseInputs in{{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000},
+                            calc::BackInputs{0.22, 0, 55, calc::LaterDrink{350, 9}},
+                            std::nullopt,
+                            std::nullopt,
+                            21 * 60 + 10,
+                            21 * 60 + 40,
+                            22 * 60 + 5};
+  for (auto _ : state) benchmark::DoNotOptimize(calc::ComputeCase(in));
+}
+BENCHMARK(WholeCase)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -90,6 +90,7 @@ Case ComputeCase(const CaseInputs& in) {
     c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
   }
   const std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+  c.drivingHours = driving;
   c.drivingMinutes = WholeMinutes(driving);
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
     for (std::size_t d = 0; d < kDrinks.size(); ++d) {

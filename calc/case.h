@@ -61,6 +61,7 @@ struct Case {
   CaseInputs inputs;
   Analyses scenarios{};
   std::optional<std::int64_t> drinkingMinutes = std::nullopt;  // whole minutes, start to end
+  std::optional<double> drivingHours = std::nullopt;           // the entered time, by its rule
   std::optional<std::int64_t> drivingMinutes = std::nullopt;   // the entered time, whole minutes
   std::array<AmountRow, kScenarios.size()> amounts{};
   std::optional<BackAnalysis> back = std::nullopt;

@@ -151,9 +151,10 @@ std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAf
   return file + "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
-std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts,
-                          const calc::WidmarkInputs& in, std::optional<double> drinkingHours,
+std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const calc::Case& c,
                           std::u16string_view drinkingText) {
+  const calc::WidmarkInputs& in = c.inputs.entered;
+  const std::optional<double>& drinkingHours = c.inputs.drinkingHours;
   std::vector<std::u16string> notes;
   const auto named = [&](std::size_t box) {
     std::u16string text(u"「");
@@ -177,7 +178,7 @@ std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts,
   }
   if (drinkingHours) {
     const std::u16string drinking = u"飲酒時間「" + Escape(drinkingText) + u"」";
-    const std::optional<double> elapsed = calc::HoursOf(in.ElapsedHours, in.ElapsedMinutes);
+    const std::optional<double>& elapsed = c.drivingHours;
     if (*drinkingHours < 0) notes.push_back(drinking + u"はマイナスです。");
     if (elapsed && *drinkingHours > *elapsed)
       notes.push_back(drinking + u"が、飲酒開始後の経過時間より長くなっています。");

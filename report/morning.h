@@ -54,8 +54,7 @@ CivilDate StartDate(CivilDate today, int nowMinute, int startMinute);
 // strength over 100, drinking longer than the time since it began, or for
 // more than a day. Empty where there are none; each names the box and its
 // text. `texts` are the boxes' texts, Text1 first.
-std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts,
-                          const calc::WidmarkInputs& in, std::optional<double> drinkingHours,
+std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const calc::Case& c,
                           std::u16string_view drinkingText);
 
 }  // namespace report

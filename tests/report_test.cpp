@@ -217,7 +217,8 @@ TEST(Morning, DoubtsNameTheBoxAndItsText) {
     calc::WidmarkInputs in = defaults;
     texts[c.box] = report::Number(c.value);
     in.*calc::kFieldOfBox[c.box] = c.value;
-    const std::string notes = Utf8(report::DoubtNotes(texts, in, c.drinking, u"3時間30分"));
+    const std::string notes = Utf8(
+        report::DoubtNotes(texts, calc::ComputeCase({in, std::nullopt, c.drinking}), u"3時間30分"));
     if (c.expected.empty())
       EXPECT_EQ(notes, "") << c.name;
     else

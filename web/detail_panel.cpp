@@ -155,13 +155,13 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   return in;
 }
 
-std::u16string Doubts(const report::PanelInputs& in) {
+std::u16string Doubts(const calc::Case& c) {
   std::array<std::u16string, calc::kInputBoxes> texts;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
     texts[i] = BoxText(calc::kInputBoxTable[i].name);
   const std::u16string drinking =
       BoxText("DrinkingHours") + u"時間" + BoxText("DrinkingMinutes") + u"分";
-  return report::DoubtNotes(texts, in.entered, in.drinkingHours, drinking);
+  return report::DoubtNotes(texts, c, drinking);
 }
 
 void ShowDetailPanel() {
@@ -179,7 +179,7 @@ void ShowDetailPanel() {
   report::SheetHead head{
       when, BoxText("CaseName"), BoxText("Subject"), BoxText("Preparer"), PageLink(), {}};
   head.qr = QrOf(head.link);
-  Show(Doubts(in) + panel.results, panel.headline, report::SheetHtml(c, head));
+  Show(Doubts(c) + panel.results, panel.headline, report::SheetHtml(c, head));
 }
 
 void ClearDetailPanel(std::u16string_view title) {

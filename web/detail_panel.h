@@ -32,7 +32,7 @@ void ClearDetailPanelAfterErase();
 std::variant<report::PanelInputs, std::u16string> ReadPanel();
 
 // Notes on the inputs as they stand that cannot be right; empty if none.
-std::u16string Doubts(const report::PanelInputs& in);
+std::u16string Doubts(const calc::Case& c);
 
 // Marks the boxes a 計算できません box named, and takes the focus to the first.
 void MarkInvalid(const std::vector<std::string_view>& boxes);

@@ -240,12 +240,13 @@ void ShowMorningAnswer() {
   const std::optional<int> end = MinuteOfDay(BoxText("MorningEnd"));
   const std::optional<int> driveAt = MinuteOfDay(BoxText("DriveAt"));
   if (start && end && driveAt) drive = calc::TimesOf(*start, *end, driveAt).elapsedMinutes;
-  const report::MorningAnswer answer = report::MorningAnswerOf(calc::ComputeCase(in), drive);
+  const calc::Case c = calc::ComputeCase(in);
+  const report::MorningAnswer answer = report::MorningAnswerOf(c, drive);
   if (answer.zeroAfterStart && in.startMinute)
     Last() = LastAnswer{*in.startMinute, *answer.zeroAfterStart};
   SayInMorningCheck(answer.html.data(), Bytes(answer.html), answer.spoken.data(),
                     Bytes(answer.spoken), "", Last() ? 1 : 0);
-  const std::u16string notes = Doubts(in);
+  const std::u16string notes = Doubts(c);
   ShowMorningNotes(notes.data(), Bytes(notes));
 }
 
