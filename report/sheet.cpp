@@ -70,60 +70,50 @@ std::u16string CaseHead(const SheetHead& head) {
   return rows.empty() ? u"" : u"<table class=\"head\"><tbody>" + rows + u"</tbody></table>";
 }
 
-std::size_t CountRows(std::u16string_view rows) {
-  std::size_t count = 0;
-  for (std::size_t at = rows.find(u"<tr>"); at != std::u16string_view::npos;
-       at = rows.find(u"<tr>", at + 1))
-    ++count;
-  return count;
-}
-
 // Every input: the thirteen boxes as the window has them, then the panel's,
 // with the clock times where they are given.
 std::u16string InputTable(const calc::Case& c) {
   const calc::CaseInputs& in = c.inputs;
-  std::u16string rows;
+  std::vector<std::u16string> rows;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
     const calc::InputBox& box = calc::kInputBoxTable[i];
-    rows += Row(box.caption, Number(in.entered.*calc::kFieldOfBox[i]), box.unit);
+    rows.push_back(Row(box.caption, Number(in.entered.*calc::kFieldOfBox[i]), box.unit));
   }
   if (in.startMinute) {
-    rows += Row(u"飲み始めた時刻", ClockTime(*in.startMinute, 0));
+    rows.push_back(Row(u"飲み始めた時刻", ClockTime(*in.startMinute, 0)));
     if (c.drinkingMinutes)
-      rows += Row(u"飲み終えた時刻", ClockTime(*in.startMinute, *c.drinkingMinutes));
+      rows.push_back(Row(u"飲み終えた時刻", ClockTime(*in.startMinute, *c.drinkingMinutes)));
   }
-  if (c.drinkingMinutes) rows += Row(u"飲み始めから飲み終わりまで", Duration(c.drinkingMinutes));
+  if (c.drinkingMinutes)
+    rows.push_back(Row(u"飲み始めから飲み終わりまで", Duration(c.drinkingMinutes)));
   if (in.back) {
-    rows += Row(u"検査で測った数値", Number(in.back->measured), u"mg/L");
-    if (in.driveMinute) rows += Row(u"運転した時刻", ClockTime(*in.driveMinute, 0));
+    rows.push_back(Row(u"検査で測った数値", Number(in.back->measured), u"mg/L"));
+    if (in.driveMinute) rows.push_back(Row(u"運転した時刻", ClockTime(*in.driveMinute, 0)));
     if (in.driveMinute && c.backMinutes)
-      rows += Row(u"検査の時刻", ClockTime(*in.driveMinute, *c.backMinutes));
-    rows += Row(u"運転から検査まで", c.backTime ? HoursMinutes(*c.backTime) : u"—");
+      rows.push_back(Row(u"検査の時刻", ClockTime(*in.driveMinute, *c.backMinutes)));
+    rows.push_back(Row(u"運転から検査まで", c.backTime ? HoursMinutes(*c.backTime) : u"—"));
     if (in.back->later) {
-      rows += Row(u"運転の後に飲んだ量", Number(in.back->later->amount), u"cc");
-      rows += Row(u"その度数", Number(in.back->later->strength), u"%");
+      rows.push_back(Row(u"運転の後に飲んだ量", Number(in.back->later->amount), u"cc"));
+      rows.push_back(Row(u"その度数", Number(in.back->later->strength), u"%"));
       if (in.driveMinute && c.laterAfterDriving)
-        rows += Row(u"運転の後に飲んだ時刻", ClockTime(*in.driveMinute, *c.laterAfterDriving));
+        rows.push_back(
+            Row(u"運転の後に飲んだ時刻", ClockTime(*in.driveMinute, *c.laterAfterDriving)));
     }
   }
   // Two tables side by side, the rows split at the middle, to keep the sheet short.
-  std::size_t half = 0;
-  for (std::size_t at = rows.find(u"<tr>"), count = 0; at != std::u16string::npos;
-       at = rows.find(u"<tr>", at + 1), ++count) {
-    if (count == (CountRows(rows) + 1) / 2) {
-      half = at;
-      break;
-    }
+  const std::size_t half = (rows.size() + 1) / 2;
+  std::u16string html = u"<div class=\"inputs\"><table><caption>入力した数値</caption><tbody>";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i == half) html += u"</tbody></table><table><caption>　</caption><tbody>";
+    html += rows[i];
   }
-  if (half == 0) half = rows.size();
-  return u"<div class=\"inputs\"><table><caption>入力した数値</caption><tbody>" +
-         rows.substr(0, half) + u"</tbody></table><table><caption>　</caption><tbody>" +
-         rows.substr(half) + u"</tbody></table></div>";
+  return html + u"</tbody></table></div>";
 }
 
 // The formula once, with the entered numbers in it, and every parameter's unit.
-std::u16string Formula(const calc::WidmarkInputs& in, const calc::Case& c) {
-  const auto n = [](double v) { return Number(v); };
+std::u16string Formula(const calc::Case& c) {
+  const calc::WidmarkInputs& in = c.inputs.entered;
+  const auto n = Number;
   std::u16string html = u"<div class=\"formula\"><p>計算式（ウィドマーク法）：</p><p>";
   html += u"エタノールの量 A ＝ 日本酒 " + n(in.SakeAmount) + u" cc × " + n(in.SakeStrength) +
           u" % ＋ ビール " + n(in.BeerAmount) + u" cc × " + n(in.BeerStrength) +
@@ -200,7 +190,7 @@ std::u16string SheetHtml(const calc::Case& c, const SheetHead& head) {
   html += u"<p>作成：" + std::u16string(form::kForm1Caption) + u"（widmark " +
           Ascii(WIDMARK_VERSION) + u"）　計算日時 " + Escape(head.when) + u"</p>";
   html += InputTable(c);
-  html += Formula(c.inputs.entered, c);
+  html += Formula(c);
   html += Answer(c, Figures::FourDecimals);
   html += ScenarioTable(c, Figures::FourDecimals);
   html += Sources();

@@ -296,11 +296,28 @@ std::u16string Now() {
   return report::Ascii(text);
 }
 
-// --sheet's key=value lines, in the order the page's link carries them.
-constexpr std::array<const char*, 12> kLinkFields = {
-    "BackMeasured",    "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",     "DrinkingHours",
-    "DrinkingMinutes", "DriveTime", "TestTime",    "PostAmount", "PostStrength", "PostTime"};
-constexpr std::array<const char*, 4> kSheetOnly = {"CaseName", "Subject", "Preparer", "Site"};
+// The page's link fields after the thirteen boxes, in its order: each from
+// a field of the tab line (its index), or from a key=value line (-1).
+struct LinkField {
+  const char* name;
+  int field;
+};
+constexpr std::array<LinkField, 12> kLinkFields = {{
+    {"BackMeasured", 13},
+    {"BackHours", 14},
+    {"BackMinutes", 15},
+    {"DrinkStart", -1},
+    {"DrinkEnd", -1},
+    {"DrinkingHours", -1},
+    {"DrinkingMinutes", -1},
+    {"DriveTime", -1},
+    {"TestTime", -1},
+    {"PostAmount", 16},
+    {"PostStrength", 17},
+    {"PostTime", -1},
+}};
+// The sheet's own keys, never in the link.
+constexpr std::array<const char*, 4> kSheetKeys = {"CaseName", "Subject", "Preparer", "Site"};
 
 // As the page's encodeURIComponent: UTF-8 bytes, all but A-Z a-z 0-9 - _ . ! ~ * ' ( ) escaped.
 std::string Encoded(std::string_view text) {
@@ -353,20 +370,20 @@ int Sheet(const std::string& first, const Line& in) {
     const std::size_t at = line.find('=');
     const std::string key = line.substr(0, at);
     bool known = false;
-    for (const char* name : kLinkFields) known |= key == name && key.rfind("Back", 0) != 0;
-    for (const char* name : kSheetOnly) known |= key == name;
-    if (key == "PostAmount" || key == "PostStrength") known = false;  // fields 17 and 18
+    for (const LinkField& f : kLinkFields) known |= f.field < 0 && key == f.name;
+    for (const char* name : kSheetKeys) known |= key == name;
     if (at == std::string::npos || !known || keys.count(key)) {
       std::cout << "error\tkey line not understood: " << line << '\n';
       return 1;
     }
     keys[key] = line.substr(at + 1);
   }
-  // The page's own rule: two clock times give the duration between them.
-  const auto derive = [&](const char* from, const char* to, std::initializer_list<const char*> via,
-                          const char* hoursKey, const char* minutesKey) {
+  // The page's own rule: two clock times give the minutes between them,
+  // through any between them given.
+  const auto between = [&](const char* from, const char* to,
+                           std::initializer_list<const char*> via) -> std::optional<int> {
     std::optional<int> last = Clock(keys, from);
-    if (!last || !Clock(keys, to)) return;
+    if (!last || !Clock(keys, to)) return std::nullopt;
     int minutes = 0;
     for (const char* key : via) {
       if (const std::optional<int> at = Clock(keys, key)) {
@@ -374,8 +391,7 @@ int Sheet(const std::string& first, const Line& in) {
         last = at;
       }
     }
-    keys[hoursKey] = std::to_string(minutes / 60);
-    keys[minutesKey] = std::to_string(minutes % 60);
+    return minutes;
   };
   std::vector<std::string> texts;
   for (std::size_t start = 0; start <= first.size();) {
@@ -385,17 +401,17 @@ int Sheet(const std::string& first, const Line& in) {
     start = tab + 1;
   }
   texts.resize(18);
-  const std::map<std::string, std::string> typed = {{"BackHours", texts[14]},
-                                                    {"BackMinutes", texts[15]}};
-  derive("DriveTime", "TestTime", {"PostTime", "TestTime"}, "BackHours", "BackMinutes");
-  if (keys.count("BackHours") && in.back &&
-      (std::stod(keys["BackHours"]) != in.back->hours ||
-       std::stod(keys["BackMinutes"]) != in.back->minutes)) {
-    std::cout << "error\tDriveTime and TestTime are " << keys["BackHours"] << " h "
-              << keys["BackMinutes"] << " min apart, not BackHours and BackMinutes\n";
+  const std::optional<int> delay = between("DriveTime", "TestTime", {"PostTime", "TestTime"});
+  if (delay && in.back && (*delay / 60 != in.back->hours || *delay % 60 != in.back->minutes)) {
+    std::cout << "error\tDriveTime and TestTime are " << *delay / 60 << " h " << *delay % 60
+              << " min apart, not BackHours and BackMinutes\n";
     return 1;
   }
-  derive("DrinkStart", "DrinkEnd", {"DrinkEnd"}, "DrinkingHours", "DrinkingMinutes");
+  // As on the page, the drinking time is the two clock times' where both are given.
+  if (const std::optional<int> drinking = between("DrinkStart", "DrinkEnd", {"DrinkEnd"})) {
+    keys["DrinkingHours"] = std::to_string(*drinking / 60);
+    keys["DrinkingMinutes"] = std::to_string(*drinking % 60);
+  }
 
   calc::CaseInputs c{in.inputs, in.back};
   if (keys.count("DrinkingHours") || keys.count("DrinkingMinutes")) {
@@ -417,14 +433,11 @@ int Sheet(const std::string& first, const Line& in) {
   link += "#v=1";
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
     link += "&Text" + std::to_string(i + 1) + "=" + Encoded(texts[i]);
-  for (std::size_t i = 0; i < kLinkFields.size(); ++i) {
-    const std::string name = kLinkFields[i];
-    std::string value = keys.count(name) ? keys[name] : "";
-    if (name == "BackMeasured") value = texts[13];
-    if (name == "BackHours" || name == "BackMinutes") value = typed.at(name);
-    if (name == "PostAmount") value = texts[16];
-    if (name == "PostStrength") value = texts[17];
-    link += "&" + name + "=" + Encoded(value);
+  for (const LinkField& f : kLinkFields) {
+    const std::string value = f.field >= 0         ? texts[static_cast<std::size_t>(f.field)]
+                              : keys.count(f.name) ? keys[f.name]
+                                                   : "";
+    link += std::string("&") + f.name + "=" + Encoded(value);
   }
   report::SheetHead head{Now(), {}, {}, {}, {}, QrOf(link)};
   head.caseName = report::FromUtf8(keys["CaseName"]);

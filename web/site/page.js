@@ -424,7 +424,9 @@ const page = {
     // The panel's own inputs rework the panel once a calculation has been
     // made; the change is said once the typing stops.
     let quiet;
-    document.getElementById("detail-inputs").addEventListener("input", () => {
+    // A box of the window does the same: the panel never shows figures the
+    // boxes no longer hold (the window's own figure waits for 計算する).
+    const rework = () => {
       this.deriveDrinkingTime();
       this.deriveBackTime();
       if (!this.calculated || this.busy) return;
@@ -432,7 +434,9 @@ const page = {
       this.writeLink();
       clearTimeout(quiet);
       quiet = setTimeout(() => this.announce("計算の詳細を更新しました。"), kQuietMs);
-    });
+    };
+    document.getElementById("detail-inputs").addEventListener("input", rework);
+    this.form().addEventListener("input", rework);
     document.getElementById("PrintSheet").addEventListener("click", () => this.printSheet());
     // Any change to a figure's input since the last calculation (the sheet's
     // head fields are not figures).

@@ -639,8 +639,10 @@ test("the calculation sheet is an exhibit whose QR code reproduces it", async ()
   assert.deepEqual(await PanelData(again), shown);
   await again.close();
 
-  // A box changed after the calculation: printing calculates it first.
+  // A box changed after the calculation: the panel follows it at once, and
+  // printing calculates it first.
   await Type(page, {Text3: "60"});
+  assert.notDeepEqual((await PanelData(page)).figures, shown.figures);
   await page.evaluate(() => { window.printed = false; });
   assert.deepEqual((await Press(page, "PrintSheet")).map((b) => b.title), ["有罪です"]);
   assert.equal(await page.evaluate(() => window.printed), true);
