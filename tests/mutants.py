@@ -59,7 +59,10 @@ def copy_tree():
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
         if not target.exists() or target.read_bytes() != source.read_bytes():
-            shutil.copy2(source, target)
+            # A plain copy, stamped now: the source's own time may be older
+            # than a build made from the copy's previous content.
+            shutil.copyfile(source, target)
+            shutil.copymode(source, target)
     modules = TREE / "web/test/node_modules"
     if not modules.exists():
         modules.symlink_to(ROOT / "web/test/node_modules")
