@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "calc/analysis.h"
-#include "calc/back_calculation.h"
-#include "calc/case.h"
-#include "calc/limit_amounts.h"
+#include "analysis/back_calculation.h"
+#include "analysis/case.h"
+#include "analysis/limit_amounts.h"
+#include "analysis/scenarios.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
@@ -54,7 +54,7 @@ void AnalyseDefaults(benchmark::State& state) {
   calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
   for (auto _ : state) {
     benchmark::DoNotOptimize(in);
-    benchmark::DoNotOptimize(calc::Analyse(in));
+    benchmark::DoNotOptimize(analysis::Analyse(in));
   }
 }
 BENCHMARK(AnalyseDefaults)->Unit(benchmark::kMicrosecond);
@@ -64,12 +64,12 @@ BENCHMARK(AnalyseDefaults)->Unit(benchmark::kMicrosecond);
 void WholeAnalysis(benchmark::State& state) {
   const calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
   for (auto _ : state) {
-    const calc::Analyses analyses = calc::Analyse(in);
-    for (const calc::ScenarioAnalysis& a : analyses)
-      for (calc::Drink drink : calc::kDrinks)
-        benchmark::DoNotOptimize(calc::AmountAtLimit(a.inputs, drink));
+    const analysis::Analyses analyses = analysis::Analyse(in);
+    for (const analysis::ScenarioAnalysis& a : analyses)
+      for (analysis::Drink drink : analysis::kDrinks)
+        benchmark::DoNotOptimize(analysis::AmountAtLimit(a.inputs, drink));
     benchmark::DoNotOptimize(analyses);
-    benchmark::DoNotOptimize(calc::BackCalculate(in, {0.1, 1, 30}));
+    benchmark::DoNotOptimize(analysis::BackCalculate(in, {0.1, 1, 30}));
   }
 }
 BENCHMARK(WholeAnalysis)->Unit(benchmark::kMicrosecond);
@@ -78,14 +78,14 @@ BENCHMARK(WholeAnalysis)->Unit(benchmark::kMicrosecond);
 // change of an input: the defence's case with a drink after driving (the
 // amounts both ways, the corners over three ranges, the chart's 644 samples).
 void WholeCase(benchmark::State& state) {
-  const calc::CaseInputs in{{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000},
-                            calc::BackInputs{0.22, 0, 55, calc::LaterDrink{350, 9}},
-                            std::nullopt,
-                            std::nullopt,
-                            21 * 60 + 10,
-                            21 * 60 + 40,
-                            22 * 60 + 5};
-  for (auto _ : state) benchmark::DoNotOptimize(calc::ComputeCase(in));
+  const analysis::CaseInputs in{{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000},
+                                analysis::BackInputs{0.22, 0, 55, analysis::LaterDrink{350, 9}},
+                                std::nullopt,
+                                std::nullopt,
+                                21 * 60 + 10,
+                                21 * 60 + 40,
+                                22 * 60 + 5};
+  for (auto _ : state) benchmark::DoNotOptimize(analysis::ComputeCase(in));
 }
 BENCHMARK(WholeCase)->Unit(benchmark::kMicrosecond);
 

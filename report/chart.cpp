@@ -22,36 +22,36 @@ std::u16string N(double v) {
 
 }  // namespace
 
-std::u16string_view ScenarioColour(calc::Scenario scenario) {
+std::u16string_view ScenarioColour(analysis::Scenario scenario) {
   switch (scenario) {
-    case calc::Scenario::Entered:
+    case analysis::Scenario::Entered:
       return u"#1c2f80";
-    case calc::Scenario::Cautious:
+    case analysis::Scenario::Cautious:
       return u"#c00000";
-    case calc::Scenario::MostFavourable:
+    case analysis::Scenario::MostFavourable:
       return u"#2a7a2a";
-    case calc::Scenario::Court:
+    case analysis::Scenario::Court:
       break;
   }
   return u"#7a4a00";
 }
 
-std::u16string_view ScenarioDash(calc::Scenario scenario) {
+std::u16string_view ScenarioDash(analysis::Scenario scenario) {
   switch (scenario) {
-    case calc::Scenario::Entered:
+    case analysis::Scenario::Entered:
       return u"";
-    case calc::Scenario::Cautious:
+    case analysis::Scenario::Cautious:
       return u"8 4";
-    case calc::Scenario::MostFavourable:
+    case analysis::Scenario::MostFavourable:
       return u"2 3";
-    case calc::Scenario::Court:
+    case analysis::Scenario::Court:
       break;
   }
   return u"10 3 2 3";
 }
 
-std::u16string Chart(const calc::Case& c) {
-  const calc::ChartSamples& chart = c.chart;
+std::u16string Chart(const analysis::Case& c) {
+  const analysis::ChartSamples& chart = c.chart;
   const double hours = chart.hours, top = chart.top;
   const auto x = [&](double h) { return kLeft + h / hours * (kChartWidth - kLeft - kRight); };
   const auto y = [&](double figure) {
@@ -66,7 +66,7 @@ std::u16string Chart(const calc::Case& c) {
     return u"<text class=\"tick\" x=\"" + N(tx) + u"\" y=\"" + N(ty) + u"\" text-anchor=\"" +
            std::u16string(anchor) + u"\">" + std::u16string(t) + u"</text>";
   };
-  const auto stroke = [](calc::Scenario scenario) {
+  const auto stroke = [](analysis::Scenario scenario) {
     std::u16string attributes = u" stroke=\"" + std::u16string(ScenarioColour(scenario)) + u"\"";
     if (!ScenarioDash(scenario).empty())
       attributes += u" stroke-dasharray=\"" + std::u16string(ScenarioDash(scenario)) + u"\"";
@@ -105,10 +105,10 @@ std::u16string Chart(const calc::Case& c) {
   }
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
     std::u16string points;
-    for (int i = 0; i <= calc::kChartSamples; ++i) {
+    for (int i = 0; i <= analysis::kChartSamples; ++i) {
       if (!chart.figures[s][i]) continue;
       if (!points.empty()) points += u' ';
-      points += N(x(hours * i / calc::kChartSamples)) + u"," + N(y(*chart.figures[s][i]));
+      points += N(x(hours * i / analysis::kChartSamples)) + u"," + N(y(*chart.figures[s][i]));
     }
     svg += u"<polyline class=\"curve\" fill=\"none\"" + stroke(c.scenarios[s].scenario) +
            u" points=\"" + points + u"\"/>";
@@ -124,7 +124,7 @@ std::u16string Chart(const calc::Case& c) {
     if (!marks.empty()) marks += u"・";
     marks += name;
   };
-  const calc::ScenarioAnalysis& entered = c.scenarios[0];
+  const analysis::ScenarioAnalysis& entered = c.scenarios[0];
   mark(u"entered", chart.drivingAt, u"実線の縦線：入力した経過時間（運転）");
   if (chart.drivingAt && *chart.drivingAt <= hours) {
     svg += u"<circle class=\"entered\" cx=\"" + N(x(*chart.drivingAt)) + u"\" cy=\"" +

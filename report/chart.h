@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "calc/analysis.h"
-#include "calc/case.h"
+#include "analysis/case.h"
+#include "analysis/scenarios.h"
 
 namespace report {
 
@@ -17,10 +17,10 @@ inline constexpr double kChartWidth = 641, kChartHeight = 340;
 
 // The case's samples drawn; where the cautious scenario counts from the end
 // of drinking, its curve starts that much later on the time axis.
-std::u16string Chart(const calc::Case& c);
+std::u16string Chart(const analysis::Case& c);
 
 // A scenario's colour and dash pattern ("" for a solid line).
-std::u16string_view ScenarioColour(calc::Scenario scenario);
-std::u16string_view ScenarioDash(calc::Scenario scenario);
+std::u16string_view ScenarioColour(analysis::Scenario scenario);
+std::u16string_view ScenarioDash(analysis::Scenario scenario);
 
 }  // namespace report

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "calc/limit_amounts.h"
+#include "analysis/limit_amounts.h"
 #include "calc/number_text.h"
 #include "report/chart.h"
 #include "report/panel_words.h"
@@ -19,20 +19,20 @@ std::u16string Cell(std::u16string_view attribute, std::u16string_view value,
          std::u16string(content) + u"</td>";
 }
 
-std::u16string Header(calc::Scenario scenario) {
+std::u16string Header(analysis::Scenario scenario) {
   return u"<th scope=\"col\" style=\"color:" + std::u16string(ScenarioColour(scenario)) + u"\">" +
          std::u16string(ScenarioTitle(scenario)) + u"</th>";
 }
 
 // Common servings, for reading an amount: beer in cans and bottles, sake in
 // 合, other drinks in glasses.
-std::u16string ServingsOf(calc::Drink drink, std::int64_t cc) {
+std::u16string ServingsOf(analysis::Drink drink, std::int64_t cc) {
   switch (drink) {
-    case calc::Drink::Sake:
+    case analysis::Drink::Sake:
       return u"（" + Servings(cc, 180) + u"合）";
-    case calc::Drink::Beer:
+    case analysis::Drink::Beer:
       return u"（350 mL缶 " + Servings(cc, 350) + u"本・500 mL瓶 " + Servings(cc, 500) + u"本）";
-    case calc::Drink::Other:
+    case analysis::Drink::Other:
       break;
   }
   return u"（120 mLのグラス " + Servings(cc, 120) + u"杯）";
@@ -42,14 +42,14 @@ std::u16string ServingsOf(calc::Drink drink, std::int64_t cc) {
 
 namespace {
 
-bool FromEnd(const calc::Case& c, const calc::ScenarioAnalysis& s) {
-  return c.drinkingMinutes && s.scenario == calc::Scenario::Cautious;
+bool FromEnd(const analysis::Case& c, const analysis::ScenarioAnalysis& s) {
+  return c.drinkingMinutes && s.scenario == analysis::Scenario::Cautious;
 }
 
 // How a figure stands to the law's threshold; at 0.15 itself, the window's
 // verdict differs, and is named beside it.
 std::u16string Standing(double figure) {
-  std::u16string text(StandingText(calc::StandingOf(figure)));
+  std::u16string text(StandingText(analysis::StandingOf(figure)));
   if (figure == calc::kLegalLimit) {
     text += u"（0.15ちょうど。この計算機の判定は「" +
             std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"」）";
@@ -67,7 +67,7 @@ std::u16string Shown(double figure, std::u16string_view unit, Figures figures) {
 
 // A time to the limit or to zero: its duration, from the start of drinking
 // or from its end, and its clock time where the start is known.
-std::u16string When(const calc::Case& a, const calc::ScenarioAnalysis& s,
+std::u16string When(const analysis::Case& a, const analysis::ScenarioAnalysis& s,
                     const std::optional<std::int64_t>& minutes) {
   if (!minutes) return Duration(minutes);
   const bool fromEnd = FromEnd(a, s);
@@ -103,12 +103,12 @@ std::u16string MgL(double figure, Figures figures) {
   return figures == Figures::Exact ? Number(figure) : calc::CutToDecimals(figure, 4);
 }
 
-std::u16string HoursMinutes(const calc::HoursAndMinutes& time) {
+std::u16string HoursMinutes(const analysis::HoursAndMinutes& time) {
   return Number(time.hours) + u"時間" + Number(time.minutes) + u"分";
 }
 
-std::u16string ScenarioTable(const calc::Case& panel, Figures figures) {
-  const calc::Analyses& analyses = panel.scenarios;
+std::u16string ScenarioTable(const analysis::Case& panel, Figures figures) {
+  const analysis::Analyses& analyses = panel.scenarios;
   std::u16string html =
       u"<table class=\"scenarios\"><caption>四つの前提による数値と、0.15以下・0になるまでの時間"
       u"</caption><thead><tr><td></td>";
@@ -131,7 +131,7 @@ std::u16string ScenarioTable(const calc::Case& panel, Figures figures) {
                      : Cell(u"data-figure", u"error", u"計算できません");
   }
   html += u"</tr>";
-  Verdicts(html, analyses, [](const calc::ScenarioAnalysis& a) { return a.result; });
+  Verdicts(html, analyses, [](const analysis::ScenarioAnalysis& a) { return a.result; });
   const auto minutesRow = [&](std::u16string_view title, auto member) {
     html += u"<tr><th scope=\"row\">" + std::u16string(title) + u"</th>";
     for (const auto& a : analyses) {
@@ -141,14 +141,14 @@ std::u16string ScenarioTable(const calc::Case& panel, Figures figures) {
     }
     html += u"</tr>";
   };
-  minutesRow(u"0.15以下になるまで", &calc::ScenarioAnalysis::minutesToLimit);
-  minutesRow(u"0になるまで", &calc::ScenarioAnalysis::minutesToZero);
+  minutesRow(u"0.15以下になるまで", &analysis::ScenarioAnalysis::minutesToLimit);
+  minutesRow(u"0になるまで", &analysis::ScenarioAnalysis::minutesToZero);
   return html + u"</tbody></table>";
 }
 
-std::u16string Headline(const calc::Case& panel, Figures figures) {
-  const calc::ScenarioAnalysis& entered = panel.scenarios[0];
-  const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
+std::u16string Headline(const analysis::Case& panel, Figures figures) {
+  const analysis::ScenarioAnalysis& entered = panel.scenarios[0];
+  const analysis::ScenarioAnalysis& cautious = panel.scenarios[1];
   std::u16string text;
   // First the one answer the morning after asks for: when even the cautious
   // figure is 0.
@@ -180,7 +180,7 @@ std::u16string Headline(const calc::Case& panel, Figures figures) {
   return text;
 }
 
-std::u16string Answer(const calc::Case& panel, Figures figures) {
+std::u16string Answer(const analysis::Case& panel, Figures figures) {
   std::u16string html =
       u"<div class=\"answer\"><p class=\"headline\">" + Headline(panel, figures) + u"</p>";
   if (panel.inputs.startMinute && panel.drivingMinutes) {
@@ -208,8 +208,8 @@ std::u16string Answer(const calc::Case& panel, Figures figures) {
   return html + u"</div>";
 }
 
-std::u16string WorkingTable(const calc::Case& c) {
-  const calc::ScenarioAnalysis& entered = c.scenarios[0];
+std::u16string WorkingTable(const analysis::Case& c) {
+  const analysis::ScenarioAnalysis& entered = c.scenarios[0];
   struct Row {
     std::u16string_view step;
     double calc::Working::*value;
@@ -250,20 +250,20 @@ std::u16string WorkingTable(const calc::Case& c) {
   return html + u"</tbody></table>";
 }
 
-std::u16string AmountTable(const calc::Case& c) {
+std::u16string AmountTable(const analysis::Case& c) {
   std::u16string html =
       u"<table class=\"amounts\"><caption>0.15以下にとどまる最大の量と、0.15以上になる最小の量"
       u"（判決の言い方。他の飲み物は入力のとおり、入力した経過時間で）</caption><thead><tr><td></"
       u"td>";
-  for (calc::Drink drink : calc::kDrinks)
+  for (analysis::Drink drink : analysis::kDrinks)
     html += u"<th scope=\"col\">" + std::u16string(DrinkTitle(drink)) + u"</th>";
   html += u"</tr></thead><tbody>";
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
-    const calc::Scenario scenario = c.scenarios[s].scenario;
+    const analysis::Scenario scenario = c.scenarios[s].scenario;
     html += u"<tr><th scope=\"row\" style=\"color:" + std::u16string(ScenarioColour(scenario)) +
             u"\">" + std::u16string(ScenarioTitle(scenario)) + u"</th>";
-    for (std::size_t d = 0; d < calc::kDrinks.size(); ++d) {
-      const calc::LimitAmount& amount = c.amounts[s][d].most;
+    for (std::size_t d = 0; d < analysis::kDrinks.size(); ++d) {
+      const analysis::LimitAmount& amount = c.amounts[s][d].most;
       // The court's phrase beside it: the least at which the figure is 0.15 or more.
       const std::optional<std::int64_t>& least = c.amounts[s][d].least;
       const std::u16string phrase = least ? u"<br><span data-least=\"" +
@@ -272,8 +272,8 @@ std::u16string AmountTable(const calc::Case& c) {
                                           : u"<span data-least=\"-\"></span>";
       html += amount.cc
                   ? Cell(u"data-amount", Ascii(std::to_string(*amount.cc)),
-                         Grouped(*amount.cc) + u" cc" + ServingsOf(calc::kDrinks[d], *amount.cc) +
-                             phrase)
+                         Grouped(*amount.cc) + u" cc" +
+                             ServingsOf(analysis::kDrinks[d], *amount.cc) + phrase)
                   : Cell(u"data-amount", u"-", std::u16string(NoAmountText(amount.why)) + phrase);
     }
     html += u"</tr>";
@@ -281,22 +281,22 @@ std::u16string AmountTable(const calc::Case& c) {
   return html + u"</tbody></table>";
 }
 
-std::u16string BackSection(const calc::Case& c, Figures figures) {
+std::u16string BackSection(const analysis::Case& c, Figures figures) {
   if (!c.back) return u"";
-  const calc::BackAnalysis& a = *c.back;
-  const calc::BackInputs& back = *c.inputs.back;
+  const analysis::BackAnalysis& a = *c.back;
+  const analysis::BackInputs& back = *c.inputs.back;
   std::u16string html =
       u"<table class=\"back\"><caption>後の検査から運転時へ（測定値 " +
       MgL(back.measured, figures) +
       (back.later ? u" mg/L に、検査までに減った量を加え、運転後に飲んだ分を引く）"
                   : u" mg/L に、検査までに減った量を加える）") +
       u"</caption><thead><tr><td></td>";
-  for (const calc::BackFigure& f : a.figures)
+  for (const analysis::BackFigure& f : a.figures)
     html += u"<th scope=\"col\">" + std::u16string(ConditionTitle(f.condition)) + u"</th>";
   const bool later = back.later.has_value();
   html += later ? u"</tr></thead><tbody><tr><th scope=\"row\">減少率・分布係数・換算率</th>"
                 : u"</tr></thead><tbody><tr><th scope=\"row\">減少率・換算率</th>";
-  for (const calc::BackFigure& f : a.figures) {
+  for (const analysis::BackFigure& f : a.figures) {
     html += u"<td>" + Number(f.corner.eliminationRate) + u"・";
     if (later && f.corner.distributionFactor) html += Number(*f.corner.distributionFactor) + u"・";
     html += Number(f.corner.breathRatio) + u"</td>";
@@ -320,31 +320,31 @@ std::u16string BackSection(const calc::Case& c, Figures figures) {
     html += u"、検査 " + ClockTime(clock, offset + *c.backMinutes) + u"）";
   }
   html += u"</td></tr><tr><th scope=\"row\">加える量</th>";
-  for (const calc::BackFigure& f : a.figures)
+  for (const analysis::BackFigure& f : a.figures)
     html += u"<td>" + (f.atDriving ? MgL(f.added, figures) + u" mg/L" : u"—") + u"</td>";
   if (later) {
     html += u"</tr><tr><th scope=\"row\">運転後に飲んだ分（引く量）</th>";
-    for (const calc::BackFigure& f : a.figures)
+    for (const analysis::BackFigure& f : a.figures)
       html += u"<td>" + (f.atDriving ? MgL(f.subtracted, figures) + u" mg/L" : u"—") + u"</td>";
   }
   html += u"</tr><tr><th scope=\"row\">運転時の数値</th>";
-  for (const calc::BackFigure& f : a.figures) {
+  for (const analysis::BackFigure& f : a.figures) {
     html += f.atDriving ? Cell(u"data-back-figure", Hex(f.atDriving.figure),
                                MgL(f.atDriving.figure, figures) + u" mg/L")
                         : Cell(u"data-back-figure", u"error", u"計算できません");
   }
   html += u"</tr>";
-  Verdicts(html, a.figures, [](const calc::BackFigure& f) { return f.atDriving; });
+  Verdicts(html, a.figures, [](const analysis::BackFigure& f) { return f.atDriving; });
   html += u"</tbody></table><p class=\"cross-check\" data-cross-check=\"" +
-          Ascii(calc::CrossCheckName(a.crossCheck)) + u"\">";
-  if (a.crossCheck != calc::CrossCheck::None) {
+          Ascii(analysis::CrossCheckName(a.crossCheck)) + u"\">";
+  if (a.crossCheck != analysis::CrossCheck::None) {
     html += u"入力した飲酒量による検査時の数値（四つの前提）は " + MgL(a.lowest, figures) + u"〜" +
             MgL(a.highest, figures) + u" mg/L です。";
   }
   return html + std::u16string(CrossCheckText(a.crossCheck)) + u"</p>";
 }
 
-std::u16string Caveats(const calc::Case& c) {
+std::u16string Caveats(const analysis::Case& c) {
   std::u16string items;
   if (c.drivenWhileAbsorbing) {
     items +=
@@ -365,7 +365,7 @@ std::u16string Caveats(const calc::Case& c) {
   return u"<ul class=\"caveats\" aria-label=\"注意点\">" + items + u"</ul>";
 }
 
-PanelHtml DetailPanel(const calc::Case& c) {
+PanelHtml DetailPanel(const analysis::Case& c) {
   std::u16string html = Answer(c, Figures::Exact);
   html += ScenarioTable(c, Figures::Exact);
   html += WorkingTable(c);

@@ -11,16 +11,16 @@ namespace report {
 
 // clang-format off
 const std::array<DrinkPreset, 10> kDrinkPresets = {{
-    {u"缶ビール 350mL 5%", u"350", u"5", calc::Drink::Beer},
-    {u"缶ビール 500mL 5%", u"500", u"5", calc::Drink::Beer},
-    {u"生ビール 中ジョッキ 400mL 5%", u"400", u"5", calc::Drink::Beer},
-    {u"日本酒 1合 180mL 15%", u"180", u"15", calc::Drink::Sake},
-    {u"ワイン 1杯 120mL 12%", u"120", u"12", calc::Drink::Other},
-    {u"缶チューハイ 350mL 5%", u"350", u"5", calc::Drink::Other},
-    {u"缶チューハイ 350mL 9%", u"350", u"9", calc::Drink::Other},
-    {u"ハイボール 350mL 7%", u"350", u"7", calc::Drink::Other},
-    {u"ウイスキー シングル 30mL 40%", u"30", u"40", calc::Drink::Other},
-    {u"焼酎 ロック1杯 60mL 25%", u"60", u"25", calc::Drink::Other},
+    {u"缶ビール 350mL 5%", u"350", u"5", analysis::Drink::Beer},
+    {u"缶ビール 500mL 5%", u"500", u"5", analysis::Drink::Beer},
+    {u"生ビール 中ジョッキ 400mL 5%", u"400", u"5", analysis::Drink::Beer},
+    {u"日本酒 1合 180mL 15%", u"180", u"15", analysis::Drink::Sake},
+    {u"ワイン 1杯 120mL 12%", u"120", u"12", analysis::Drink::Other},
+    {u"缶チューハイ 350mL 5%", u"350", u"5", analysis::Drink::Other},
+    {u"缶チューハイ 350mL 9%", u"350", u"9", analysis::Drink::Other},
+    {u"ハイボール 350mL 7%", u"350", u"7", analysis::Drink::Other},
+    {u"ウイスキー シングル 30mL 40%", u"30", u"40", analysis::Drink::Other},
+    {u"焼酎 ロック1杯 60mL 25%", u"60", u"25", analysis::Drink::Other},
 }};
 // clang-format on
 
@@ -89,10 +89,10 @@ std::string CalendarText(std::u16string_view text) {
 
 }  // namespace
 
-MorningAnswer MorningAnswerOf(const calc::Case& panel,
+MorningAnswer MorningAnswerOf(const analysis::Case& panel,
                               std::optional<std::int64_t> driveAfterStart) {
-  const calc::ScenarioAnalysis& entered = panel.scenarios[0];
-  const calc::ScenarioAnalysis& cautious = panel.scenarios[1];
+  const analysis::ScenarioAnalysis& entered = panel.scenarios[0];
+  const analysis::ScenarioAnalysis& cautious = panel.scenarios[1];
   MorningAnswer answer;
   if (!panel.drinkingMinutes || !panel.inputs.startMinute || !cautious.result ||
       !cautious.minutesToZero) {
@@ -151,7 +151,7 @@ std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAf
   return file + "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
-std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const calc::Case& c,
+std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const analysis::Case& c,
                           std::u16string_view drinkingText) {
   const calc::WidmarkInputs& in = c.inputs.entered;
   const std::optional<double>& drinkingHours = c.inputs.drinkingHours;

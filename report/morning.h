@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/limit_amounts.h"
+#include "analysis/limit_amounts.h"
 #include "calc/widmark.h"
 #include "report/detail_panel.h"
 
@@ -22,7 +22,7 @@ struct DrinkPreset {
   std::u16string_view name;      // with its volume and strength
   std::u16string_view volume;    // mL, as typed into DrinkVolume
   std::u16string_view strength;  // %, as typed into DrinkStrength
-  calc::Drink kind;
+  analysis::Drink kind;
 };
 extern const std::array<DrinkPreset, 10> kDrinkPresets;
 
@@ -34,7 +34,7 @@ struct MorningAnswer {
 
 // From the panel's inputs with the drinking time and its start given;
 // `driveAfterStart` is the minutes from the start to driving, when given.
-MorningAnswer MorningAnswerOf(const calc::Case& c, std::optional<std::int64_t> driveAfterStart);
+MorningAnswer MorningAnswerOf(const analysis::Case& c, std::optional<std::int64_t> driveAfterStart);
 
 // A calendar file (RFC 5545): one event at the answer's time, in local
 // floating time. `start` is the date and minute drinking began; `stamp`
@@ -54,7 +54,7 @@ CivilDate StartDate(CivilDate today, int nowMinute, int startMinute);
 // strength over 100, drinking longer than the time since it began, or for
 // more than a day. Empty where there are none; each names the box and its
 // text. `texts` are the boxes' texts, Text1 first.
-std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const calc::Case& c,
+std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const analysis::Case& c,
                           std::u16string_view drinkingText);
 
 }  // namespace report

@@ -2,15 +2,15 @@
 
 namespace report {
 
-std::u16string_view ScenarioTitle(calc::Scenario scenario) {
+std::u16string_view ScenarioTitle(analysis::Scenario scenario) {
   switch (scenario) {
-    case calc::Scenario::Entered:
+    case analysis::Scenario::Entered:
       return u"入力した数値";
-    case calc::Scenario::Cautious:
+    case analysis::Scenario::Cautious:
       return u"慎重な数値（翌朝の確認）";
-    case calc::Scenario::MostFavourable:
+    case analysis::Scenario::MostFavourable:
       return u"被検査者に最も有利な数値";
-    case calc::Scenario::Court:
+    case analysis::Scenario::Court:
       break;
   }
   return u"判決例の条件";
@@ -28,63 +28,63 @@ std::u16string_view VerdictText(calc::Verdict verdict) {
   return u"アルコール保有量は０";
 }
 
-std::u16string_view DrinkTitle(calc::Drink drink) {
+std::u16string_view DrinkTitle(analysis::Drink drink) {
   switch (drink) {
-    case calc::Drink::Sake:
+    case analysis::Drink::Sake:
       return u"日本酒";
-    case calc::Drink::Beer:
+    case analysis::Drink::Beer:
       return u"ビール";
-    case calc::Drink::Other:
+    case analysis::Drink::Other:
       break;
   }
   return u"ワインその他";
 }
 
-std::u16string_view NoAmountText(calc::NoAmount why) {
+std::u16string_view NoAmountText(analysis::NoAmount why) {
   switch (why) {
-    case calc::NoAmount::OverWithout:
+    case analysis::NoAmount::OverWithout:
       return u"この飲み物を飲まなくても0.15を上回ります（基準値以上）";
-    case calc::NoAmount::NoStrength:
+    case analysis::NoAmount::NoStrength:
       return u"濃度が０以下のため、量によりません";
-    case calc::NoAmount::BeyondSearch:
+    case analysis::NoAmount::BeyondSearch:
       return u"10,000,000 cc を超えます";
-    case calc::NoAmount::Fault:
+    case analysis::NoAmount::Fault:
       return u"計算できません";
-    case calc::NoAmount::None:
+    case analysis::NoAmount::None:
       break;
   }
   return u"";
 }
 
-std::u16string_view ConditionTitle(calc::Condition condition) {
+std::u16string_view ConditionTitle(analysis::Condition condition) {
   switch (condition) {
-    case calc::Condition::Entered:
+    case analysis::Condition::Entered:
       return u"入力した数値";
-    case calc::Condition::MostFavourable:
+    case analysis::Condition::MostFavourable:
       return u"被検査者に最も有利（最も低い組合せ）";
-    case calc::Condition::LeastFavourable:
+    case analysis::Condition::LeastFavourable:
       break;
   }
   return u"被検査者に最も不利（最も高い組合せ）";
 }
 
-std::u16string_view CrossCheckText(calc::CrossCheck check) {
+std::u16string_view CrossCheckText(analysis::CrossCheck check) {
   switch (check) {
-    case calc::CrossCheck::Within:
+    case analysis::CrossCheck::Within:
       return u"測定値はこの範囲内です。入力した飲酒量で説明できます。";
-    case calc::CrossCheck::Above:
+    case analysis::CrossCheck::Above:
       return u"測定値はこの範囲を上回ります。入力より多く飲んだか、運転の後に飲んだ可能性があります"
              u"。";
-    case calc::CrossCheck::Below:
+    case analysis::CrossCheck::Below:
       return u"測定値はこの範囲を下回ります。入力した飲酒量が実際より多い可能性があります。";
-    case calc::CrossCheck::None:
+    case analysis::CrossCheck::None:
       break;
   }
   return u"検査時の前向きの計算がどの前提でもできないため、照合できません。";
 }
 
-std::u16string_view StandingText(calc::Standing standing) {
-  return standing == calc::Standing::AtOrOver ? u"基準値以上" : u"基準値未満";
+std::u16string_view StandingText(analysis::Standing standing) {
+  return standing == analysis::Standing::AtOrOver ? u"基準値以上" : u"基準値未満";
 }
 
 }  // namespace report

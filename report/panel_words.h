@@ -3,23 +3,23 @@
 
 #include <string_view>
 
-#include "calc/analysis.h"
-#include "calc/back_calculation.h"
-#include "calc/case.h"
-#include "calc/limit_amounts.h"
+#include "analysis/back_calculation.h"
+#include "analysis/case.h"
+#include "analysis/limit_amounts.h"
+#include "analysis/scenarios.h"
 #include "calc/widmark.h"
 
 namespace report {
 
-std::u16string_view ScenarioTitle(calc::Scenario scenario);
+std::u16string_view ScenarioTitle(analysis::Scenario scenario);
 // The window's own verdict, as its box is titled.
 std::u16string_view VerdictText(calc::Verdict verdict);
 // How a figure stands to the law's threshold.
-std::u16string_view StandingText(calc::Standing standing);
-std::u16string_view DrinkTitle(calc::Drink drink);
-std::u16string_view NoAmountText(calc::NoAmount why);
-std::u16string_view ConditionTitle(calc::Condition condition);
-std::u16string_view CrossCheckText(calc::CrossCheck check);
+std::u16string_view StandingText(analysis::Standing standing);
+std::u16string_view DrinkTitle(analysis::Drink drink);
+std::u16string_view NoAmountText(analysis::NoAmount why);
+std::u16string_view ConditionTitle(analysis::Condition condition);
+std::u16string_view CrossCheckText(analysis::CrossCheck check);
 
 // The law's threshold, stated once as the law states it.
 inline constexpr std::u16string_view kLawWords =

@@ -72,8 +72,8 @@ std::u16string CaseHead(const SheetHead& head) {
 
 // Every input: the thirteen boxes as the window has them, then the panel's,
 // with the clock times where they are given.
-std::u16string InputTable(const calc::Case& c) {
-  const calc::CaseInputs& in = c.inputs;
+std::u16string InputTable(const analysis::Case& c) {
+  const analysis::CaseInputs& in = c.inputs;
   std::vector<std::u16string> rows;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
     const calc::InputBox& box = calc::kInputBoxTable[i];
@@ -111,7 +111,7 @@ std::u16string InputTable(const calc::Case& c) {
 }
 
 // The formula once, with the entered numbers in it, and every parameter's unit.
-std::u16string Formula(const calc::Case& c) {
+std::u16string Formula(const analysis::Case& c) {
   const calc::WidmarkInputs& in = c.inputs.entered;
   const auto n = Number;
   std::u16string html = u"<div class=\"formula\"><p>計算式（ウィドマーク法）：</p><p>";
@@ -132,15 +132,15 @@ std::u16string Formula(const calc::Case& c) {
 // Where each scenario's values come from.
 std::u16string Sources() {
   return u"<table class=\"sources\"><caption>各前提の数値の出典</caption><tbody>" +
-         Row(ScenarioTitle(calc::Scenario::Entered), u"窓の13の欄に入力した数値") +
-         Row(ScenarioTitle(calc::Scenario::Cautious),
+         Row(ScenarioTitle(analysis::Scenario::Entered), u"窓の13の欄に入力した数値") +
+         Row(ScenarioTitle(analysis::Scenario::Cautious),
              u"分布係数0.6・減少率0.11：窓の「使用目的」（翌朝の確認に入力する慎重な値）。"
              u"換算率1900：窓の「法医学者により見解が異なる　1900～2300」の低い側") +
-         Row(ScenarioTitle(calc::Scenario::MostFavourable),
+         Row(ScenarioTitle(analysis::Scenario::MostFavourable),
              u"分布係数0.96・減少率0.19：" + std::u16string(info::kCourtDecisionName) +
                  u"（窓の「判決例」）の示す被検査者に最も有利な数値。換算率2300：1900～2300の"
                  u"高い側") +
-         Row(ScenarioTitle(calc::Scenario::Court),
+         Row(ScenarioTitle(analysis::Scenario::Court),
              std::u16string(info::kCourtDecisionName) +
                  u"（窓の「判決例」）：分布係数0.96・減少率0.19・比重0.7947、飲酒開始からの"
                  u"経過時間。換算率2000：道路交通法施行令第44条の3の「血液1ミリリットルにつき0."
@@ -183,7 +183,7 @@ std::u16string QrSvg(const QrCode& qr) {
          path + u"\"/></svg>";
 }
 
-std::u16string SheetHtml(const calc::Case& c, const SheetHead& head) {
+std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   std::u16string html = u"<article class=\"sheet\">" + std::u16string(kSheetStyle);
   html += u"<h1>計算書　ウィドマーク法による呼気1リットルあたりのアルコール量</h1>";
   html += CaseHead(head);
@@ -214,7 +214,7 @@ std::u16string SheetHtml(const calc::Case& c, const SheetHead& head) {
   return html + u"</article>";
 }
 
-std::u16string CalculationSheet(const calc::Case& c, const SheetHead& head) {
+std::u16string CalculationSheet(const analysis::Case& c, const SheetHead& head) {
   return u"<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\"><title>計算書 — " +
          std::u16string(form::kForm1Caption) +
          u"</title><style>body{margin:0}</style></head><body>" + SheetHtml(c, head) +

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/case.h"
+#include "analysis/case.h"
 
 namespace report {
 
@@ -30,10 +30,10 @@ struct SheetHead {
 };
 
 // The sheet as an element for the page, with its own style, no script.
-std::u16string SheetHtml(const calc::Case& c, const SheetHead& head);
+std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head);
 
 // The same sheet as one self-contained HTML document.
-std::u16string CalculationSheet(const calc::Case& c, const SheetHead& head);
+std::u16string CalculationSheet(const analysis::Case& c, const SheetHead& head);
 
 // The QR code as SVG, with its four-module quiet zone.
 std::u16string QrSvg(const QrCode& qr);

@@ -1,5 +1,3 @@
-#include "calc/analysis.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,9 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "calc/back_calculation.h"
+#include "analysis/back_calculation.h"
+#include "analysis/limit_amounts.h"
+#include "analysis/scenarios.h"
 #include "calc/calculate_command.h"
-#include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "tests/fake_toolkit.h"
@@ -18,8 +17,8 @@
 
 namespace {
 
-using calc::Analyse;
-using calc::Scenario;
+using analysis::Analyse;
+using analysis::Scenario;
 using testing_support::FakeToolkit;
 using testing_support::Utf8;
 
@@ -52,14 +51,14 @@ TEST_P(ScenarioFigures, AreTheWindowsFigures) {
       {Scenario::Court,
        {{"Text6", u"0.96"}, {"Text7", u"0.19"}, {"Text13", u"2000"}, {"Text5", u"0.7947"}}},
   };
-  for (const calc::ScenarioAnalysis& a : analyses) {
+  for (const analysis::ScenarioAnalysis& a : analyses) {
     FakeToolkit window = entered;
     for (const auto& [box, text] : parameters.at(a.scenario)) window.texts[box] = text;
     calc::CalculateCommand(window);
-    ASSERT_TRUE(a.result) << calc::ScenarioName(a.scenario);
+    ASSERT_TRUE(a.result) << analysis::ScenarioName(a.scenario);
     ASSERT_GE(a.result.figure, 0);
     EXPECT_EQ(Utf8(window.texts["Label24"]), calc::NumberToText(a.result.figure))
-        << calc::ScenarioName(a.scenario);
+        << analysis::ScenarioName(a.scenario);
     EXPECT_EQ(a.working.BreathAlcohol, a.result.figure);
   }
 }
@@ -105,26 +104,26 @@ TEST(Analysis, MinutesAreTheFirstAtOrBelow) {
       in.*calc::kFieldOfBox[i] = reading.value;
     }
     if (!readable) continue;
-    for (const calc::ScenarioAnalysis& a : Analyse(in)) {
+    for (const analysis::ScenarioAnalysis& a : Analyse(in)) {
       // The most of each drink: at most the limit, and one cc more is over it.
-      for (calc::Drink drink : calc::kDrinks) {
-        const calc::LimitAmount amount = calc::AmountAtLimit(a.inputs, drink);
+      for (analysis::Drink drink : analysis::kDrinks) {
+        const analysis::LimitAmount amount = analysis::AmountAtLimit(a.inputs, drink);
         if (!amount.cc) continue;
         calc::WidmarkInputs with = a.inputs;
-        with.*calc::AmountOf(drink) = static_cast<double>(*amount.cc);
+        with.*analysis::AmountOf(drink) = static_cast<double>(*amount.cc);
         EXPECT_LE(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
-        with.*calc::AmountOf(drink) = static_cast<double>(*amount.cc + 1);
+        with.*analysis::AmountOf(drink) = static_cast<double>(*amount.cc + 1);
         EXPECT_GT(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
         ++amounts;
       }
       // The court's phrase: the least at or over, one cc less still under.
-      for (calc::Drink drink : calc::kDrinks) {
-        const std::optional<std::int64_t> least = calc::LeastAtOrOver(a.inputs, drink);
+      for (analysis::Drink drink : analysis::kDrinks) {
+        const std::optional<std::int64_t> least = analysis::LeastAtOrOver(a.inputs, drink);
         if (!least) continue;
         calc::WidmarkInputs with = a.inputs;
-        with.*calc::AmountOf(drink) = static_cast<double>(*least);
+        with.*analysis::AmountOf(drink) = static_cast<double>(*least);
         EXPECT_GE(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
-        with.*calc::AmountOf(drink) = static_cast<double>(*least - 1);
+        with.*analysis::AmountOf(drink) = static_cast<double>(*least - 1);
         EXPECT_LT(calc::ComputeBreathAlcohol(with).figure, calc::kLegalLimit) << line;
         ++leasts;
       }
@@ -155,7 +154,7 @@ class EnteredMinutes : public testing::TestWithParam<NoAnswerCase> {};
 TEST_P(EnteredMinutes, AtTheEndsOfTheRange) {
   FakeToolkit window;
   for (const auto& [box, text] : GetParam().typed) window.texts[box] = text;
-  const calc::ScenarioAnalysis entered = Analyse(Read(window))[0];
+  const analysis::ScenarioAnalysis entered = Analyse(Read(window))[0];
   EXPECT_EQ(entered.minutesToLimit, GetParam().toLimit);
   EXPECT_EQ(entered.minutesToZero, GetParam().toZero);
 }
@@ -186,7 +185,7 @@ TEST(Analysis, AFailingScenarioHasItsFaultAndNoMinutes) {
 struct AmountCase {
   const char* name;
   std::map<std::string, std::u16string> typed;
-  calc::NoAmount why;  // for beer, as entered
+  analysis::NoAmount why;  // for beer, as entered
 };
 
 class NoBeerAmount : public testing::TestWithParam<AmountCase> {};
@@ -194,19 +193,19 @@ class NoBeerAmount : public testing::TestWithParam<AmountCase> {};
 TEST_P(NoBeerAmount, SaysWhy) {
   FakeToolkit window;
   for (const auto& [box, text] : GetParam().typed) window.texts[box] = text;
-  const calc::LimitAmount amount = calc::AmountAtLimit(Read(window), calc::Drink::Beer);
+  const analysis::LimitAmount amount = analysis::AmountAtLimit(Read(window), analysis::Drink::Beer);
   EXPECT_FALSE(amount.cc);
   EXPECT_EQ(amount.why, GetParam().why);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Analysis, NoBeerAmount,
-    testing::Values(AmountCase{"NoStrength", {{"Text11", u"0"}}, calc::NoAmount::NoStrength},
-                    AmountCase{"OverWithoutBeer", {{"Text1", u"400"}}, calc::NoAmount::OverWithout},
-                    AmountCase{
-                        "BeyondTheSearch", {{"Text3", u"1e9"}}, calc::NoAmount::BeyondSearch},
-                    AmountCase{"FaultAtTheFarEnd", {{"Text5", u"1e303"}}, calc::NoAmount::Fault},
-                    AmountCase{"FaultWithout", {{"Text6", u"0"}}, calc::NoAmount::Fault}),
+    testing::Values(
+        AmountCase{"NoStrength", {{"Text11", u"0"}}, analysis::NoAmount::NoStrength},
+        AmountCase{"OverWithoutBeer", {{"Text1", u"400"}}, analysis::NoAmount::OverWithout},
+        AmountCase{"BeyondTheSearch", {{"Text3", u"1e9"}}, analysis::NoAmount::BeyondSearch},
+        AmountCase{"FaultAtTheFarEnd", {{"Text5", u"1e303"}}, analysis::NoAmount::Fault},
+        AmountCase{"FaultWithout", {{"Text6", u"0"}}, analysis::NoAmount::Fault}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Back from a test 1 h 30 min after driving, measured 0.1: each condition's
@@ -215,11 +214,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Analysis, BackFromALaterTest) {
   FakeToolkit window;
   window.texts["Text13"] = u"0";
-  const calc::BackAnalysis a = calc::BackCalculate(Read(window), {0.1, 1, 30});
+  const analysis::BackAnalysis a = analysis::BackCalculate(Read(window), {0.1, 1, 30});
   EXPECT_FALSE(a.figures[0].atDriving);
   const std::pair<double, double> kParameters[] = {{0.11, 2300}, {0.19, 1900}};
   for (int i = 0; i < 2; ++i) {
-    const calc::BackFigure& f = a.figures[i + 1];
+    const analysis::BackFigure& f = a.figures[i + 1];
     const auto [rate, ratio] = kParameters[i];
     EXPECT_EQ(f.corner.eliminationRate, rate);
     EXPECT_EQ(f.corner.breathRatio, ratio);
@@ -230,7 +229,7 @@ TEST(Analysis, BackFromALaterTest) {
   // three scenarios that replace the ratio still bound the measured figure.
   EXPECT_FALSE(a.forwardAtTest[0]);
   EXPECT_TRUE(a.forwardAtTest[1] && a.forwardAtTest[2] && a.forwardAtTest[3]);
-  EXPECT_EQ(a.crossCheck, calc::CrossCheck::Within);
+  EXPECT_EQ(a.crossCheck, analysis::CrossCheck::Within);
 }
 
 // The edges of the back-calculation: a sum past the double's range is a
@@ -240,13 +239,14 @@ TEST(Analysis, BackCalculationAtItsEdges) {
   FakeToolkit window;
   const calc::WidmarkInputs in = Read(window);
   // Each step finite, the added amount near 1e305: only the sum overflows.
-  const calc::BackAnalysis huge = calc::BackCalculate(in, {1.7976e308, 8.9e305, 0});
-  for (const calc::BackFigure& f : huge.figures) EXPECT_FALSE(f.atDriving);
-  const calc::BackAnalysis probe = calc::BackCalculate(in, {0.1, 1, 0});
+  const analysis::BackAnalysis huge = analysis::BackCalculate(in, {1.7976e308, 8.9e305, 0});
+  for (const analysis::BackFigure& f : huge.figures) EXPECT_FALSE(f.atDriving);
+  const analysis::BackAnalysis probe = analysis::BackCalculate(in, {0.1, 1, 0});
   for (const double measured : {probe.lowest, probe.highest})
-    EXPECT_EQ(calc::BackCalculate(in, {measured, 1, 0}).crossCheck, calc::CrossCheck::Within);
-  EXPECT_EQ(calc::BackCalculate(in, {std::nextafter(probe.highest, 1.0), 1, 0}).crossCheck,
-            calc::CrossCheck::Above);
+    EXPECT_EQ(analysis::BackCalculate(in, {measured, 1, 0}).crossCheck,
+              analysis::CrossCheck::Within);
+  EXPECT_EQ(analysis::BackCalculate(in, {std::nextafter(probe.highest, 1.0), 1, 0}).crossCheck,
+            analysis::CrossCheck::Above);
 }
 
 // The figure without any of a drink exactly at the limit: none of it more
@@ -265,7 +265,7 @@ TEST(Analysis, AmountAtLimitWhenTheOthersAreExactlyAtIt) {
     window.texts[box] = text;
   const calc::WidmarkInputs in = Read(window);
   ASSERT_EQ(calc::ComputeBreathAlcohol(in).figure, 0.15);
-  const calc::LimitAmount beer = calc::AmountAtLimit(in, calc::Drink::Beer);
+  const analysis::LimitAmount beer = analysis::AmountAtLimit(in, analysis::Drink::Beer);
   ASSERT_TRUE(beer.cc);
   EXPECT_EQ(*beer.cc, 0);
 }
@@ -274,11 +274,11 @@ TEST(Analysis, AmountAtLimitWhenTheOthersAreExactlyAtIt) {
 // cautious check from the end counts it as 0 hours and 0 minutes.
 TEST(Analysis, CautiousFromTheEndStartsAtZeroWhenDrivingCameFirst) {
   FakeToolkit window;  // 1 hour since drinking began
-  const calc::ScenarioAnalysis s = calc::CautiousFromEnd(Read(window), 90);
+  const analysis::ScenarioAnalysis s = analysis::CautiousFromEnd(Read(window), 90);
   EXPECT_EQ(s.inputs.ElapsedHours, 0);
   EXPECT_EQ(s.inputs.ElapsedMinutes, 0);
   ASSERT_TRUE(s.result);
-  EXPECT_EQ(s.result.figure, calc::CautiousFromEnd(Read(window), 60).result.figure);
+  EXPECT_EQ(s.result.figure, analysis::CautiousFromEnd(Read(window), 60).result.figure);
 }
 
 }  // namespace

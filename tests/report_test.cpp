@@ -13,7 +13,7 @@
 #include <string>
 #include <tuple>
 
-#include "calc/morning.h"
+#include "analysis/morning.h"
 #include "calc/number_text.h"
 #include "report/chart.h"
 #include "report/detail_panel.h"
@@ -72,8 +72,8 @@ TEST(Report, Utf8AtTheEdges) {
 // curve and a measured figure above them all fit below the top.
 TEST(Report, ChartDrawsTheLimitsToScale) {
   const calc::WidmarkInputs in{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000};
-  const std::string svg =
-      Utf8(report::Chart(calc::ComputeCase({in, calc::BackInputs{1.5, 0, 55, std::nullopt}})));
+  const std::string svg = Utf8(
+      report::Chart(analysis::ComputeCase({in, analysis::BackInputs{1.5, 0, 55, std::nullopt}})));
   const std::regex line("<line class=\"(axis|threshold)\" x1=\"[0-9.]+\" y1=\"([0-9.]+)\"");
   std::vector<double> axis, threshold;
   for (auto it = std::sregex_iterator(svg.begin(), svg.end(), line); it != std::sregex_iterator();
@@ -103,13 +103,13 @@ namespace {
 // The morning check's sums: each kind's mL, and its strength weighted by
 // volume; a kind with no rows keeps the window's strength (none here).
 TEST(Morning, DrinksSumByKindWithTheirWeightedStrength) {
-  const calc::DrinkRow rows[] = {
-      {calc::Drink::Beer, 350, 5, 3},
-      {calc::Drink::Other, 120, 12, 2},
-      {calc::Drink::Sake, 180, 15, 2},
-      {calc::Drink::Other, 350, 9, 1},
+  const analysis::DrinkRow rows[] = {
+      {analysis::Drink::Beer, 350, 5, 3},
+      {analysis::Drink::Other, 120, 12, 2},
+      {analysis::Drink::Sake, 180, 15, 2},
+      {analysis::Drink::Other, 350, 9, 1},
   };
-  const calc::DrinkTotals totals = calc::SumDrinks(rows);
+  const analysis::DrinkTotals totals = analysis::SumDrinks(rows);
   ASSERT_FALSE(totals.fault);
   const auto& [sake, beer, other] = totals.kinds;
   EXPECT_EQ(sake.amount, 360);
@@ -117,9 +117,9 @@ TEST(Morning, DrinksSumByKindWithTheirWeightedStrength) {
   EXPECT_EQ(beer.amount, 1050);
   EXPECT_EQ(other.amount, 590);
   EXPECT_EQ(other.strength, (240.0 * 12 + 350.0 * 9) / 590);  // not the plain mean 10.5
-  EXPECT_FALSE(calc::SumDrinks({}).kinds[0].strength);
-  const calc::DrinkRow huge[] = {{calc::Drink::Beer, 1e308, 5, 10}};
-  EXPECT_TRUE(calc::SumDrinks(huge).fault);
+  EXPECT_FALSE(analysis::SumDrinks({}).kinds[0].strength);
+  const analysis::DrinkRow huge[] = {{analysis::Drink::Beer, 1e308, 5, 10}};
+  EXPECT_TRUE(analysis::SumDrinks(huge).fault);
 }
 
 // Each time earlier than the one before it is the next day.
@@ -136,7 +136,7 @@ TEST(Morning, ClockTimesBecomeTheWindowsTime) {
       {20 * 60, 20 * 60, 20 * 60, 0, 0},      // the same time is no later
   };
   for (const Case& c : kCases) {
-    const calc::MorningTimes times = calc::TimesOf(c.start, c.end, c.drive);
+    const analysis::MorningTimes times = analysis::TimesOf(c.start, c.end, c.drive);
     EXPECT_EQ(times.drinkingMinutes, c.drinking) << c.start;
     EXPECT_EQ(times.elapsedMinutes, c.elapsed) << c.start;
   }
@@ -172,7 +172,7 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
 TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
   const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
   const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
-  const calc::Case c = calc::ComputeCase(in);
+  const analysis::Case c = analysis::ComputeCase(in);
   const report::MorningAnswer answer = report::MorningAnswerOf(c, 750);
   EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
   EXPECT_EQ(Utf8(answer.spoken), "アルコールが0になるのは（慎重な数値で）2日後 5:57 ごろ以降");
@@ -217,8 +217,8 @@ TEST(Morning, DoubtsNameTheBoxAndItsText) {
     calc::WidmarkInputs in = defaults;
     texts[c.box] = report::Number(c.value);
     in.*calc::kFieldOfBox[c.box] = c.value;
-    const std::string notes = Utf8(
-        report::DoubtNotes(texts, calc::ComputeCase({in, std::nullopt, c.drinking}), u"3時間30分"));
+    const std::string notes = Utf8(report::DoubtNotes(
+        texts, analysis::ComputeCase({in, std::nullopt, c.drinking}), u"3時間30分"));
     if (c.expected.empty())
       EXPECT_EQ(notes, "") << c.name;
     else
@@ -291,7 +291,7 @@ std::string AsText(const std::string& html) {
 
 struct SheetCase {
   const char* name;
-  calc::CaseInputs in;
+  analysis::CaseInputs in;
   report::SheetHead head = {};
 };
 
@@ -310,13 +310,14 @@ calc::WidmarkInputs With(double hours, double sake) {
 // (its QR code a 2 x 2 stand-in).
 const SheetCase kSheets[] = {
     {"defaults", {kDefaults}},
-    {"morning after", {With(10, 200), calc::BackInputs{0.1, 1, 30, std::nullopt}, 3.5, 20 * 60}},
+    {"morning after",
+     {With(10, 200), analysis::BackInputs{0.1, 1, 30, std::nullopt}, 3.5, 20 * 60}},
     {"drinking time without its start", {With(10, 200), std::nullopt, 3.5}},
     {"at 1.5, two hours after",
      {{100, 0, 100, 3, 1, 1, 0, 0, 0, 15, 5, 0, 100}, std::nullopt, 1, 21 * 60}},
     {"exactly 0.15", {{15, 0, 1000, 0, 1, 1, 0, 0, 0, 100, 0, 0, 100}}},
     {"a drink after driving",
-     {kDefaults, calc::BackInputs{0.22, 0, 55, calc::LaterDrink{350, 9}}, std::nullopt,
+     {kDefaults, analysis::BackInputs{0.22, 0, 55, analysis::LaterDrink{350, 9}}, std::nullopt,
       std::nullopt, 21 * 60 + 10, 21 * 60 + 40, 22 * 60 + 5},
      {u"2026年12月8日 21:00",
       u"令和8年（わ）第1号 <事件>",
@@ -330,7 +331,7 @@ const SheetCase kSheets[] = {
 TEST(Report, PanelAndSheetReadAsRecorded) {
   std::string text;
   for (const SheetCase& c : kSheets) {
-    const calc::Case worked = calc::ComputeCase(c.in);
+    const analysis::Case worked = analysis::ComputeCase(c.in);
     const report::PanelHtml panel = report::DetailPanel(worked);
     text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
     text += AsText(Utf8(panel.results));

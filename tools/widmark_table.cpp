@@ -42,11 +42,11 @@
 #include <variant>
 #include <vector>
 
-#include "calc/analysis.h"
-#include "calc/back_calculation.h"
-#include "calc/case.h"
+#include "analysis/back_calculation.h"
+#include "analysis/case.h"
+#include "analysis/limit_amounts.h"
+#include "analysis/scenarios.h"
 #include "calc/input_boxes.h"
-#include "calc/limit_amounts.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "calc/widmark.h"
@@ -80,7 +80,7 @@ std::string Minutes(const std::optional<std::int64_t>& minutes) {
 
 struct Line {
   calc::WidmarkInputs inputs;
-  std::optional<calc::BackInputs> back;
+  std::optional<analysis::BackInputs> back;
 };
 
 constexpr std::array<const char*, 5> kBackFields = {"BackMeasured", "BackHours", "BackMinutes",
@@ -133,8 +133,8 @@ std::variant<Line, std::string> Read(std::string_view line, Mode mode) {
   if (field != least && field != most && !(mode != Mode::Figure && field == 16)) {
     return "error\t" + std::to_string(field) + " fields, " + std::to_string(least) + " expected";
   }
-  if (field >= 16) read.back = calc::BackInputs{back[0], back[1], back[2], std::nullopt};
-  if (later) read.back->later = calc::LaterDrink{back[3], back[4]};
+  if (field >= 16) read.back = analysis::BackInputs{back[0], back[1], back[2], std::nullopt};
+  if (later) read.back->later = analysis::LaterDrink{back[3], back[4]};
   return read;
 }
 
@@ -148,9 +148,9 @@ std::string Evaluate(const calc::WidmarkInputs& inputs) {
          std::string(calc::VerdictName(calc::JudgeBreathAlcohol(result.figure)));
 }
 
-std::string Detail(const calc::Case& c) {
+std::string Detail(const analysis::Case& c) {
   std::string out;
-  for (const calc::ScenarioAnalysis& a : c.scenarios) {
+  for (const analysis::ScenarioAnalysis& a : c.scenarios) {
     if (!out.empty()) out += '\t';
     if (!a.result) {  // the analysis gives such a scenario no minutes; shown as it gives them
       out += "error\t-\t" + Minutes(a.minutesToLimit) + "\t" + Minutes(a.minutesToZero);
@@ -163,16 +163,16 @@ std::string Detail(const calc::Case& c) {
   return out;
 }
 
-std::string Amounts(const calc::Case& c) {
+std::string Amounts(const analysis::Case& c) {
   std::string out;
-  for (const calc::AmountRow& row : c.amounts) {
-    for (const calc::AmountCell& cell : row) {
+  for (const analysis::AmountRow& row : c.amounts) {
+    for (const analysis::AmountCell& cell : row) {
       if (!out.empty()) out += '\t';
       out += Minutes(cell.most.cc);
     }
   }
-  for (const calc::AmountRow& row : c.amounts) {
-    for (const calc::AmountCell& cell : row) {
+  for (const analysis::AmountRow& row : c.amounts) {
+    for (const analysis::AmountCell& cell : row) {
       out += '\t';
       out += Minutes(cell.least);
     }
@@ -180,11 +180,11 @@ std::string Amounts(const calc::Case& c) {
   return out;
 }
 
-std::string Back(const calc::Case& c) {
-  const calc::BackAnalysis& a = *c.back;
-  const calc::BackInputs& back = *c.inputs.back;
+std::string Back(const analysis::Case& c) {
+  const analysis::BackAnalysis& a = *c.back;
+  const analysis::BackInputs& back = *c.inputs.back;
   std::string out;
-  for (const calc::BackFigure& f : a.figures) {
+  for (const analysis::BackFigure& f : a.figures) {
     if (!f.atDriving) {
       out += "error\t-\t";
       continue;
@@ -192,9 +192,9 @@ std::string Back(const calc::Case& c) {
     out += Figure(f.atDriving.figure) + "\t" +
            std::string(calc::VerdictName(calc::JudgeBreathAlcohol(f.atDriving.figure))) + "\t";
   }
-  out += std::string(calc::CrossCheckName(a.crossCheck));
+  out += std::string(analysis::CrossCheckName(a.crossCheck));
   // Which corners gave the lowest and the highest figure.
-  for (const calc::BackFigure* f : {&a.figures[1], &a.figures[2]}) {
+  for (const analysis::BackFigure* f : {&a.figures[1], &a.figures[2]}) {
     out += '\t';
     if (!f->atDriving) {
       out += '-';
@@ -214,21 +214,21 @@ std::vector<std::string> OutputFields(Mode mode) {
     case Mode::Figure:
       return {"Figure", "FigureText", "Verdict"};
     case Mode::Detail:
-      for (calc::Scenario scenario : calc::kScenarios)
+      for (analysis::Scenario scenario : analysis::kScenarios)
         for (const char* field : {"Figure", "Verdict", "MinutesToLimit", "MinutesToZero"})
-          fields.push_back(std::string(calc::ScenarioName(scenario)) + field);
+          fields.push_back(std::string(analysis::ScenarioName(scenario)) + field);
       return fields;
     case Mode::Amounts:
       for (const char* which : {"AtMost", "LeastAtOrOver"})
-        for (calc::Scenario scenario : calc::kScenarios)
-          for (calc::Drink drink : calc::kDrinks)
-            fields.push_back(std::string(calc::ScenarioName(scenario)) +
-                             std::string(calc::DrinkName(drink)) + which);
+        for (analysis::Scenario scenario : analysis::kScenarios)
+          for (analysis::Drink drink : analysis::kDrinks)
+            fields.push_back(std::string(analysis::ScenarioName(scenario)) +
+                             std::string(analysis::DrinkName(drink)) + which);
       return fields;
     case Mode::Back:
-      for (calc::Condition condition : calc::kConditions)
+      for (analysis::Condition condition : analysis::kConditions)
         for (const char* field : {"Figure", "Verdict"})
-          fields.push_back(std::string(calc::ConditionName(condition)) + field);
+          fields.push_back(std::string(analysis::ConditionName(condition)) + field);
       fields.insert(fields.end(), {"CrossCheck", "LowestCorner", "HighestCorner"});
       return fields;
     case Mode::Sheet:
@@ -339,7 +339,7 @@ std::string Encoded(std::string_view text) {
 std::optional<int> Clock(const std::map<std::string, std::string>& keys, const char* key) {
   const auto found = keys.find(key);
   if (found == keys.end()) return std::nullopt;
-  return calc::MinuteOfDay(report::Ascii(found->second));
+  return analysis::MinuteOfDay(report::Ascii(found->second));
 }
 
 #ifdef WIDMARK_QRENCODE
@@ -387,7 +387,7 @@ int Sheet(const std::string& first, const Line& in) {
     int minutes = 0;
     for (const char* key : via) {
       if (const std::optional<int> at = Clock(keys, key)) {
-        minutes += calc::MinutesBetween(*last, *at);
+        minutes += analysis::MinutesBetween(*last, *at);
         last = at;
       }
     }
@@ -413,15 +413,15 @@ int Sheet(const std::string& first, const Line& in) {
     keys["DrinkingMinutes"] = std::to_string(*drinking % 60);
   }
 
-  calc::CaseInputs c{in.inputs, in.back};
+  analysis::CaseInputs c{in.inputs, in.back};
   if (keys.count("DrinkingHours") || keys.count("DrinkingMinutes")) {
     const calc::NumberReading hours = calc::ReadNumber(keys["DrinkingHours"]);
     const calc::NumberReading minutes = calc::ReadNumber(keys["DrinkingMinutes"]);
-    if (!hours || !minutes || !calc::HoursOf(hours.value, minutes.value)) {
+    if (!hours || !minutes || !analysis::HoursOf(hours.value, minutes.value)) {
       std::cout << "error\tDrinkingHours or DrinkingMinutes cannot be read\n";
       return 1;
     }
-    c.drinkingHours = calc::HoursOf(hours.value, minutes.value);
+    c.drinkingHours = analysis::HoursOf(hours.value, minutes.value);
   }
   c.startMinute = Clock(keys, "DrinkStart");
   c.driveMinute = Clock(keys, "DriveTime");
@@ -444,7 +444,7 @@ int Sheet(const std::string& first, const Line& in) {
   head.subject = report::FromUtf8(keys["Subject"]);
   head.preparer = report::FromUtf8(keys["Preparer"]);
   head.link = report::Ascii(link);
-  std::cout << report::Utf8(report::CalculationSheet(calc::ComputeCase(c), head));
+  std::cout << report::Utf8(report::CalculationSheet(analysis::ComputeCase(c), head));
   return 0;
 #endif
 }
@@ -497,13 +497,13 @@ int main(int argc, char* argv[]) {
         std::cout << Evaluate(in.inputs) << '\n';
         break;
       case Mode::Detail:
-        std::cout << Detail(calc::ComputeCase({in.inputs})) << '\n';
+        std::cout << Detail(analysis::ComputeCase({in.inputs})) << '\n';
         break;
       case Mode::Amounts:
-        std::cout << Amounts(calc::ComputeCase({in.inputs})) << '\n';
+        std::cout << Amounts(analysis::ComputeCase({in.inputs})) << '\n';
         break;
       case Mode::Back:
-        std::cout << Back(calc::ComputeCase({in.inputs, in.back})) << '\n';
+        std::cout << Back(analysis::ComputeCase({in.inputs, in.back})) << '\n';
         break;
       case Mode::Sheet:
         return Sheet(line, in);  // one sheet, for the first line

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/case.h"
+#include "analysis/case.h"
 #include "calc/input_boxes.h"
 #include "calc/numeric_input.h"
 #include "report/detail_panel.h"
@@ -140,12 +140,12 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
     return texts[i].find_first_not_of(u" \t\n\u3000") != std::u16string::npos;
   };
   if (given(0)) {
-    in.back = calc::BackInputs{values[0], values[1], values[2], std::nullopt};
+    in.back = analysis::BackInputs{values[0], values[1], values[2], std::nullopt};
     // A blank amount is no later drink; a blank strength reads as 0.
-    if (given(5)) in.back->later = calc::LaterDrink{values[5], values[6]};
+    if (given(5)) in.back->later = analysis::LaterDrink{values[5], values[6]};
   }
   if (given(3) || given(4)) {
-    in.drinkingHours = calc::HoursOf(values[3], values[4]);
+    in.drinkingHours = analysis::HoursOf(values[3], values[4]);
     if (!in.drinkingHours) return Unread(kPanelFields[3].label, calc::ReadFault::BeyondRange);
   }
   in.startMinute = MinuteOfDay(BoxText("DrinkStart"));
@@ -155,7 +155,7 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   return in;
 }
 
-std::u16string Doubts(const calc::Case& c) {
+std::u16string Doubts(const analysis::Case& c) {
   std::array<std::u16string, calc::kInputBoxes> texts;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
     texts[i] = BoxText(calc::kInputBoxTable[i].name);
@@ -174,7 +174,7 @@ void ShowDetailPanel() {
   char16_t* now = Now();
   const std::u16string when(now);
   std::free(now);
-  const calc::Case c = calc::ComputeCase(in);
+  const analysis::Case c = analysis::ComputeCase(in);
   const report::PanelHtml panel = report::DetailPanel(c);
   report::SheetHead head{
       when, BoxText("CaseName"), BoxText("Subject"), BoxText("Preparer"), PageLink(), {}};

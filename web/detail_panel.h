@@ -9,12 +9,12 @@
 #include <variant>
 #include <vector>
 
-#include "calc/case.h"
+#include "analysis/case.h"
 #include "report/detail_panel.h"
 
 namespace web {
 
-using calc::MinuteOfDay;
+using analysis::MinuteOfDay;
 
 // Reads the boxes as the calculate command does and shows the panel; a box
 // that cannot be read leaves the panel saying so.
@@ -32,7 +32,7 @@ void ClearDetailPanelAfterErase();
 std::variant<report::PanelInputs, std::u16string> ReadPanel();
 
 // Notes on the inputs as they stand that cannot be right; empty if none.
-std::u16string Doubts(const calc::Case& c);
+std::u16string Doubts(const analysis::Case& c);
 
 // Marks the boxes a 計算できません box named, and takes the focus to the first.
 void MarkInvalid(const std::vector<std::string_view>& boxes);

@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "analysis/morning.h"
 #include "calc/input_boxes.h"
-#include "calc/morning.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
 #include "report/morning.h"
@@ -148,7 +148,7 @@ void AddDrink() {
     }
     texts[i] = calc::NumberToText16(*read.value);
   }
-  const calc::Drink kind = report::kDrinkPresets[preset].kind;
+  const analysis::Drink kind = report::kDrinkPresets[preset].kind;
   const std::u16string shown = std::u16string(report::DrinkTitle(kind)) + u" " + texts[0] + u"mL " +
                                texts[1] + u"% × " + texts[2];
   AppendDrinkRow(static_cast<int>(kind), shown.data(), Bytes(shown), texts[0].data(),
@@ -157,7 +157,7 @@ void AddDrink() {
 }
 
 bool FillWindow() {
-  std::vector<calc::DrinkRow> rows;
+  std::vector<analysis::DrinkRow> rows;
   {
     char16_t* raw = DrinkRows();
     const std::u16string text(raw);
@@ -173,8 +173,8 @@ bool FillWindow() {
             calc::ReadNumber(std::u16string_view(text).substr(from, tab - from)).value);
       fields.push_back(calc::ReadNumber(std::u16string_view(text).substr(from, end - from)).value);
       if (fields.size() == 4 && fields[0] >= 0 && fields[0] < 3)
-        rows.push_back({static_cast<calc::Drink>(static_cast<int>(fields[0])), fields[1], fields[2],
-                        fields[3]});
+        rows.push_back({static_cast<analysis::Drink>(static_cast<int>(fields[0])), fields[1],
+                        fields[2], fields[3]});
       at = end + 1;
     }
   }
@@ -198,21 +198,21 @@ bool FillWindow() {
     Refuse(u"飲み終えた時刻を入力して下さい。", "MorningEnd");
     return false;
   }
-  const calc::DrinkTotals totals = calc::SumDrinks(rows);
+  const analysis::DrinkTotals totals = analysis::SumDrinks(rows);
   if (totals.fault) {
     Refuse(u"リストの量または度数が大きすぎて計算できません。リストを確かめて下さい。",
            "DrinkPreset");
     return false;
   }
-  for (const calc::Drink kind : calc::kDrinks) {
-    const calc::KindTotal& total = totals.kinds[static_cast<std::size_t>(kind)];
-    SetBoxText(BoxOf(calc::AmountOf(kind)), calc::NumberToText16(total.amount));
+  for (const analysis::Drink kind : analysis::kDrinks) {
+    const analysis::KindTotal& total = totals.kinds[static_cast<std::size_t>(kind)];
+    SetBoxText(BoxOf(analysis::AmountOf(kind)), calc::NumberToText16(total.amount));
     if (total.strength)
-      SetBoxText(BoxOf(calc::StrengthOf(kind)), calc::NumberToText16(*total.strength));
+      SetBoxText(BoxOf(analysis::StrengthOf(kind)), calc::NumberToText16(*total.strength));
   }
   SetBoxText("Text3", calc::NumberToText16(*weight.value));
   const std::optional<int> drive = MinuteOfDay(BoxText("DriveAt"));
-  const calc::MorningTimes times = calc::TimesOf(*start, *end, drive);
+  const analysis::MorningTimes times = analysis::TimesOf(*start, *end, drive);
   SetBoxText("Text4", report::Ascii(std::to_string(times.elapsedMinutes / 60)));
   SetBoxText("Text8", report::Ascii(std::to_string(times.elapsedMinutes % 60)));
   SetBoxText("DrinkStart", BoxText("MorningStart"));
@@ -239,8 +239,8 @@ void ShowMorningAnswer() {
   const std::optional<int> start = MinuteOfDay(BoxText("MorningStart"));
   const std::optional<int> end = MinuteOfDay(BoxText("MorningEnd"));
   const std::optional<int> driveAt = MinuteOfDay(BoxText("DriveAt"));
-  if (start && end && driveAt) drive = calc::TimesOf(*start, *end, driveAt).elapsedMinutes;
-  const calc::Case c = calc::ComputeCase(in);
+  if (start && end && driveAt) drive = analysis::TimesOf(*start, *end, driveAt).elapsedMinutes;
+  const analysis::Case c = analysis::ComputeCase(in);
   const report::MorningAnswer answer = report::MorningAnswerOf(c, drive);
   if (answer.zeroAfterStart && in.startMinute)
     Last() = LastAnswer{*in.startMinute, *answer.zeroAfterStart};

@@ -9,9 +9,9 @@
 #include <optional>
 #include <span>
 
-#include "calc/limit_amounts.h"
+#include "analysis/limit_amounts.h"
 
-namespace calc {
+namespace analysis {
 
 struct DrinkRow {
   Drink kind;
@@ -44,4 +44,4 @@ struct MorningTimes {
 };
 MorningTimes TimesOf(int start, int end, std::optional<int> drive);
 
-}  // namespace calc
+}  // namespace analysis

@@ -13,7 +13,7 @@
 
 #include "calc/widmark.h"
 
-namespace calc {
+namespace analysis {
 
 enum class Drink { Sake, Beer, Other };
 inline constexpr std::array<Drink, 3> kDrinks = {Drink::Sake, Drink::Beer, Drink::Other};
@@ -35,19 +35,19 @@ struct LimitAmount {
   NoAmount why = NoAmount::None;
 };
 
-LimitAmount AmountAtLimit(const WidmarkInputs& in, Drink drink);
+LimitAmount AmountAtLimit(const calc::WidmarkInputs& in, Drink drink);
 
 // The court's phrase, "c cc 以上で0.15以上": the least whole cc c of the
 // drink (the others as entered) at which the figure is 0.15 or more. No
 // answer where the figure with none of it fails or is already 0.15 or more,
 // or with kAmountSearched cc fails or is still below 0.15, or where any
 // figure on the way fails. Bisected keeping f(lo) < 0.15 <= f(hi).
-std::optional<std::int64_t> LeastAtOrOver(const WidmarkInputs& in, Drink drink);
+std::optional<std::int64_t> LeastAtOrOver(const calc::WidmarkInputs& in, Drink drink);
 
 // The box holding the drink's amount, and the one holding its strength.
-double WidmarkInputs::*AmountOf(Drink drink);
-double WidmarkInputs::*StrengthOf(Drink drink);
+double calc::WidmarkInputs::*AmountOf(Drink drink);
+double calc::WidmarkInputs::*StrengthOf(Drink drink);
 
 std::string_view DrinkName(Drink drink);
 
-}  // namespace calc
+}  // namespace analysis

@@ -14,10 +14,10 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/analysis.h"
+#include "analysis/scenarios.h"
 #include "calc/widmark.h"
 
-namespace calc {
+namespace analysis {
 
 // A drink taken after driving and before the test.
 struct LaterDrink {
@@ -51,7 +51,7 @@ struct BackFigure {
   double elapsed = 0;     // hours from driving to the test
   double added = 0;       // mg per litre eliminated meanwhile
   double subtracted = 0;  // mg per litre the later drink brought
-  BreathAlcoholResult atDriving;
+  calc::BreathAlcoholResult atDriving;
 };
 
 // The corners in the order they are tried: elimination 0.11 then 0.19,
@@ -67,12 +67,12 @@ enum class CrossCheck { None, Within, Above, Below };
 struct BackAnalysis {
   std::array<BackFigure, kConditions.size()> figures;
   // In scenario order, with the later drink's share added where one is given.
-  std::array<BreathAlcoholResult, kScenarios.size()> forwardAtTest;
+  std::array<calc::BreathAlcoholResult, kScenarios.size()> forwardAtTest;
   CrossCheck crossCheck = CrossCheck::None;
   double lowest = 0, highest = 0;  // of the forward figures that did not fail
 };
 
-BackAnalysis BackCalculate(const WidmarkInputs& entered, const BackInputs& back);
+BackAnalysis BackCalculate(const calc::WidmarkInputs& entered, const BackInputs& back);
 
 // Hours since drinking began by the window's rule for hours and minutes, or
 // nullopt on a fault: for the times the caveats compare.
@@ -81,4 +81,4 @@ std::optional<double> HoursOf(double hours, double minutes);
 std::string_view ConditionName(Condition condition);
 std::string_view CrossCheckName(CrossCheck check);
 
-}  // namespace calc
+}  // namespace analysis

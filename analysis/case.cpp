@@ -1,9 +1,9 @@
-#include "calc/case.h"
+#include "analysis/case.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace calc {
+namespace analysis {
 namespace {
 
 // Hours as whole minutes, where they make a time on a clock.
@@ -41,12 +41,12 @@ ChartSamples SampleChart(const Case& c) {
   double top = 0.3;
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
     for (int i = 0; i <= kChartSamples; ++i) {
-      WidmarkInputs in = c.scenarios[s].inputs;
+      calc::WidmarkInputs in = c.scenarios[s].inputs;
       in.ElapsedHours = 0;
       in.ElapsedMinutes = std::round(chart.hours * 60 * i / kChartSamples) -
                           static_cast<double>(offset(c.scenarios[s]));
       if (in.ElapsedMinutes < 0) continue;  // before the scenario's time starts
-      const BreathAlcoholResult r = ComputeBreathAlcohol(in);
+      const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
       if (r && std::isfinite(r.figure)) {
         chart.figures[s][i] = r.figure;
         top = std::max(top, r.figure);
@@ -78,7 +78,7 @@ std::optional<int> MinuteOfDay(std::u16string_view text) {
 }
 
 Standing StandingOf(double figure) {
-  return figure >= kLegalLimit ? Standing::AtOrOver : Standing::Below;
+  return figure >= calc::kLegalLimit ? Standing::AtOrOver : Standing::Below;
 }
 
 Case ComputeCase(const CaseInputs& in) {
@@ -117,4 +117,4 @@ Case ComputeCase(const CaseInputs& in) {
   return c;
 }
 
-}  // namespace calc
+}  // namespace analysis

@@ -1,6 +1,6 @@
-#include "calc/analysis.h"
+#include "analysis/scenarios.h"
 
-namespace calc {
+namespace analysis {
 namespace {
 
 struct MethodParameters {
@@ -31,18 +31,18 @@ const MethodParameters& ParametersOf(Scenario scenario) {
 }
 
 // The figure at m minutes from the start of drinking, or nullopt on a fault.
-std::optional<double> FigureAt(WidmarkInputs in, std::int64_t minutes) {
+std::optional<double> FigureAt(calc::WidmarkInputs in, std::int64_t minutes) {
   in.ElapsedHours = 0;
   in.ElapsedMinutes = static_cast<double>(minutes);
-  const BreathAlcoholResult result = ComputeBreathAlcohol(in);
+  const calc::BreathAlcoholResult result = calc::ComputeBreathAlcohol(in);
   if (!result) return std::nullopt;
   return result.figure;
 }
 
 }  // namespace
 
-WidmarkInputs ScenarioInputs(const WidmarkInputs& entered, Scenario scenario) {
-  WidmarkInputs in = entered;
+calc::WidmarkInputs ScenarioInputs(const calc::WidmarkInputs& entered, Scenario scenario) {
+  calc::WidmarkInputs in = entered;
   if (scenario == Scenario::Entered) return in;
   const MethodParameters& p = ParametersOf(scenario);
   in.DistributionFactor = p.distributionFactor;
@@ -52,7 +52,7 @@ WidmarkInputs ScenarioInputs(const WidmarkInputs& entered, Scenario scenario) {
   return in;
 }
 
-std::optional<std::int64_t> MinutesUntil(const WidmarkInputs& in, double ceiling) {
+std::optional<std::int64_t> MinutesUntil(const calc::WidmarkInputs& in, double ceiling) {
   // With a positive rate and ratio the figure never rises as minutes pass,
   // so a bisection over the exact arithmetic finds the least minute. A
   // closed formula would miss the rounding steps.
@@ -74,21 +74,21 @@ std::optional<std::int64_t> MinutesUntil(const WidmarkInputs& in, double ceiling
 
 namespace {
 
-ScenarioAnalysis Analysed(Scenario scenario, const WidmarkInputs& in) {
+ScenarioAnalysis Analysed(Scenario scenario, const calc::WidmarkInputs& in) {
   ScenarioAnalysis a{};
   a.scenario = scenario;
   a.inputs = in;
-  a.result = ComputeBreathAlcohol(a.inputs, a.working);
+  a.result = calc::ComputeBreathAlcohol(a.inputs, a.working);
   if (!a.result) return a;
-  a.minutesToLimit = MinutesUntil(a.inputs, kLegalLimit);
+  a.minutesToLimit = MinutesUntil(a.inputs, calc::kLegalLimit);
   a.minutesToZero = MinutesUntil(a.inputs, 0);
   return a;
 }
 
 }  // namespace
 
-ScenarioAnalysis CautiousFromEnd(const WidmarkInputs& entered, std::int64_t drinkingMinutes) {
-  WidmarkInputs in = ScenarioInputs(entered, Scenario::Cautious);
+ScenarioAnalysis CautiousFromEnd(const calc::WidmarkInputs& entered, std::int64_t drinkingMinutes) {
+  calc::WidmarkInputs in = ScenarioInputs(entered, Scenario::Cautious);
   in.ElapsedMinutes = entered.ElapsedMinutes - static_cast<double>(drinkingMinutes);
   if (in.ElapsedHours + in.ElapsedMinutes / 60 < 0) {
     in.ElapsedHours = 0;
@@ -97,7 +97,7 @@ ScenarioAnalysis CautiousFromEnd(const WidmarkInputs& entered, std::int64_t drin
   return Analysed(Scenario::Cautious, in);
 }
 
-Analyses Analyse(const WidmarkInputs& entered) {
+Analyses Analyse(const calc::WidmarkInputs& entered) {
   Analyses analyses{};
   for (std::size_t i = 0; i < kScenarios.size(); ++i)
     analyses[i] = Analysed(kScenarios[i], ScenarioInputs(entered, kScenarios[i]));
@@ -118,4 +118,4 @@ std::string_view ScenarioName(Scenario scenario) {
   return "?";
 }
 
-}  // namespace calc
+}  // namespace analysis

@@ -17,14 +17,14 @@
 
 #include "calc/widmark.h"
 
-namespace calc {
+namespace analysis {
 
 enum class Scenario { Entered, Cautious, MostFavourable, Court };
 inline constexpr std::array<Scenario, 4> kScenarios = {Scenario::Entered, Scenario::Cautious,
                                                        Scenario::MostFavourable, Scenario::Court};
 
 // The inputs with the scenario's method parameters put in.
-WidmarkInputs ScenarioInputs(const WidmarkInputs& entered, Scenario scenario);
+calc::WidmarkInputs ScenarioInputs(const calc::WidmarkInputs& entered, Scenario scenario);
 
 // Minutes are searched from 0 up to this many.
 inline constexpr std::int64_t kMinutesSearched = 10'000'000;
@@ -32,27 +32,27 @@ inline constexpr std::int64_t kMinutesSearched = 10'000'000;
 // The least m in 0..kMinutesSearched for which the figure with no hours and
 // m minutes is at most `ceiling`; nullopt where the elimination rate or the
 // ratio is not positive, a figure on the way fails, or no such m exists.
-std::optional<std::int64_t> MinutesUntil(const WidmarkInputs& in, double ceiling);
+std::optional<std::int64_t> MinutesUntil(const calc::WidmarkInputs& in, double ceiling);
 
 struct ScenarioAnalysis {
   Scenario scenario;
-  WidmarkInputs inputs;
-  BreathAlcoholResult result;  // the figure or the fault, as the window gets it
-  Working working;
+  calc::WidmarkInputs inputs;
+  calc::BreathAlcoholResult result;  // the figure or the fault, as the window gets it
+  calc::Working working;
   std::optional<std::int64_t> minutesToLimit;  // none where the scenario fails
   std::optional<std::int64_t> minutesToZero;
 };
 
 using Analyses = std::array<ScenarioAnalysis, kScenarios.size()>;
-Analyses Analyse(const WidmarkInputs& entered);
+Analyses Analyse(const calc::WidmarkInputs& entered);
 
 // The cautious check as the purpose box describes it, for the morning after:
 // the cautious values with the time counted from the end of drinking, not
 // its start. The entered minutes less the drinking time (start to end, in
 // whole minutes) are its minutes; where hours + minutes / 60 would be
 // negative, 0 and 0. Its minutes to the limit and to zero count from the end.
-ScenarioAnalysis CautiousFromEnd(const WidmarkInputs& entered, std::int64_t drinkingMinutes);
+ScenarioAnalysis CautiousFromEnd(const calc::WidmarkInputs& entered, std::int64_t drinkingMinutes);
 
 std::string_view ScenarioName(Scenario scenario);
 
-}  // namespace calc
+}  // namespace analysis

@@ -1,49 +1,49 @@
-#include "calc/limit_amounts.h"
+#include "analysis/limit_amounts.h"
 
-namespace calc {
+namespace analysis {
 namespace {
 
 // The figure with the drink's amount set to cc, or nullopt on a fault.
-std::optional<double> FigureWith(WidmarkInputs in, Drink drink, std::int64_t cc) {
+std::optional<double> FigureWith(calc::WidmarkInputs in, Drink drink, std::int64_t cc) {
   in.*AmountOf(drink) = static_cast<double>(cc);
-  const BreathAlcoholResult result = ComputeBreathAlcohol(in);
+  const calc::BreathAlcoholResult result = calc::ComputeBreathAlcohol(in);
   if (!result) return std::nullopt;
   return result.figure;
 }
 
 }  // namespace
 
-double WidmarkInputs::*AmountOf(Drink drink) {
+double calc::WidmarkInputs::*AmountOf(Drink drink) {
   switch (drink) {
     case Drink::Sake:
-      return &WidmarkInputs::SakeAmount;
+      return &calc::WidmarkInputs::SakeAmount;
     case Drink::Beer:
-      return &WidmarkInputs::BeerAmount;
+      return &calc::WidmarkInputs::BeerAmount;
     case Drink::Other:
       break;
   }
-  return &WidmarkInputs::OtherAmount;
+  return &calc::WidmarkInputs::OtherAmount;
 }
 
-double WidmarkInputs::*StrengthOf(Drink drink) {
+double calc::WidmarkInputs::*StrengthOf(Drink drink) {
   switch (drink) {
     case Drink::Sake:
-      return &WidmarkInputs::SakeStrength;
+      return &calc::WidmarkInputs::SakeStrength;
     case Drink::Beer:
-      return &WidmarkInputs::BeerStrength;
+      return &calc::WidmarkInputs::BeerStrength;
     case Drink::Other:
       break;
   }
-  return &WidmarkInputs::OtherStrength;
+  return &calc::WidmarkInputs::OtherStrength;
 }
 
-LimitAmount AmountAtLimit(const WidmarkInputs& in, Drink drink) {
+LimitAmount AmountAtLimit(const calc::WidmarkInputs& in, Drink drink) {
   const std::optional<double> none = FigureWith(in, drink, 0);
   if (!none) return {std::nullopt, NoAmount::Fault};
-  if (!(*none <= kLegalLimit)) return {std::nullopt, NoAmount::OverWithout};
+  if (!(*none <= calc::kLegalLimit)) return {std::nullopt, NoAmount::OverWithout};
   const std::optional<double> most = FigureWith(in, drink, kAmountSearched);
   if (!most) return {std::nullopt, NoAmount::Fault};
-  if (*most <= kLegalLimit) {
+  if (*most <= calc::kLegalLimit) {
     return {std::nullopt,
             in.*StrengthOf(drink) <= 0 ? NoAmount::NoStrength : NoAmount::BeyondSearch};
   }
@@ -53,22 +53,22 @@ LimitAmount AmountAtLimit(const WidmarkInputs& in, Drink drink) {
     const std::int64_t mid = lo + (hi - lo) / 2;
     const std::optional<double> figure = FigureWith(in, drink, mid);
     if (!figure) return {std::nullopt, NoAmount::Fault};
-    (*figure <= kLegalLimit ? lo : hi) = mid;
+    (*figure <= calc::kLegalLimit ? lo : hi) = mid;
   }
   return {lo, NoAmount::None};
 }
 
-std::optional<std::int64_t> LeastAtOrOver(const WidmarkInputs& in, Drink drink) {
+std::optional<std::int64_t> LeastAtOrOver(const calc::WidmarkInputs& in, Drink drink) {
   const std::optional<double> none = FigureWith(in, drink, 0);
-  if (!none || *none >= kLegalLimit) return std::nullopt;
+  if (!none || *none >= calc::kLegalLimit) return std::nullopt;
   const std::optional<double> most = FigureWith(in, drink, kAmountSearched);
-  if (!most || *most < kLegalLimit) return std::nullopt;
+  if (!most || *most < calc::kLegalLimit) return std::nullopt;
   std::int64_t lo = 0, hi = kAmountSearched;
   while (hi - lo > 1) {
     const std::int64_t mid = lo + (hi - lo) / 2;
     const std::optional<double> figure = FigureWith(in, drink, mid);
     if (!figure) return std::nullopt;
-    (*figure < kLegalLimit ? lo : hi) = mid;
+    (*figure < calc::kLegalLimit ? lo : hi) = mid;
   }
   return hi;
 }
@@ -85,4 +85,4 @@ std::string_view DrinkName(Drink drink) {
   return "Other";
 }
 
-}  // namespace calc
+}  // namespace analysis

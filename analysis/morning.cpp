@@ -1,8 +1,8 @@
-#include "calc/morning.h"
+#include "analysis/morning.h"
 
 #include <cmath>
 
-namespace calc {
+namespace analysis {
 
 DrinkTotals SumDrinks(std::span<const DrinkRow> rows) {
   DrinkTotals totals;
@@ -29,4 +29,4 @@ MorningTimes TimesOf(int start, int end, std::optional<int> drive) {
   return {drinking, drive ? drinking + after(end, *drive) : drinking};
 }
 
-}  // namespace calc
+}  // namespace analysis

@@ -10,15 +10,15 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/analysis.h"
-#include "calc/back_calculation.h"
-#include "calc/limit_amounts.h"
+#include "analysis/back_calculation.h"
+#include "analysis/limit_amounts.h"
+#include "analysis/scenarios.h"
 #include "calc/widmark.h"
 
-namespace calc {
+namespace analysis {
 
 struct CaseInputs {
-  WidmarkInputs entered{};
+  calc::WidmarkInputs entered{};
   std::optional<BackInputs> back = std::nullopt;       // a figure measured at a later test
   std::optional<double> drinkingHours = std::nullopt;  // from the start of drinking to its end
   // Clock times, minutes after midnight: drinking began, driving, a drink
@@ -90,4 +90,4 @@ int MinutesBetween(int from, int to);
 // midnight; nullopt for anything else, an empty text among them.
 std::optional<int> MinuteOfDay(std::u16string_view text);
 
-}  // namespace calc
+}  // namespace analysis
