@@ -54,9 +54,49 @@ ChartSamples SampleChart(const Case& c) {
     }
   }
   if (chart.measured && std::isfinite(*chart.measured)) top = std::max(top, *chart.measured);
+  if (c.absorption && c.absorption->model) {
+    const Absorption& m = *c.absorption->model;
+    for (int i = 0; i <= kChartSamples; ++i) {
+      const double minute = std::round(chart.hours * 60 * i / kChartSamples);
+      if (minute >= static_cast<double>(m.bandLow.size())) break;
+      const auto k = static_cast<std::size_t>(minute);
+      chart.band[static_cast<std::size_t>(i)] = std::array<double, 2>{m.bandLow[k], m.bandHigh[k]};
+      top = std::max(top, m.bandHigh[k]);
+    }
+  }
   // Room above the highest curve, and a top that reads: a multiple of 0.1.
   chart.top = std::ceil(std::min(top, 1e6) * 1.1 * 10) / 10;
   return chart;
+}
+
+// The model for the case: the later drink at its clock time where driving's
+// or drinking's start is known, otherwise at driving.
+AbsorptionResult Absorb(Case& c) {
+  const CaseInputs& in = c.inputs;
+  AbsorptionInputs model;
+  model.entered = in.entered;
+  model.drinkingHours = in.drinkingTime->hours;
+  model.drinkingMinutes = in.drinkingTime->minutes;
+  model.ranges = in.ranges;
+  if (in.back) {
+    model.measured = in.back->measured;
+    model.delayHours = in.back->hours;
+    model.delayMinutes = in.back->minutes;
+    model.later = in.back->later;
+  }
+  if (model.later) {
+    if (c.laterAfterDriving) {
+      model.laterAfterDriving = static_cast<double>(*c.laterAfterDriving);
+    } else if (in.laterMinute && in.startMinute && c.drivingMinutes) {
+      // From drinking's start: the first such clock time at or after driving.
+      std::int64_t at = MinutesBetween(*in.startMinute, *in.laterMinute);
+      while (at < *c.drivingMinutes) at += 1440;
+      model.laterAfterDriving = static_cast<double>(at - *c.drivingMinutes);
+    } else {
+      c.laterTakenAtDriving = true;
+    }
+  }
+  return ModelAbsorption(model);
 }
 
 }  // namespace
@@ -99,8 +139,7 @@ Case ComputeCase(const CaseInputs& in) {
     }
   }
   c.drivingTime = {in.entered.ElapsedHours, in.entered.ElapsedMinutes};
-  if (in.drinkingHours && driving && *driving - *in.drinkingHours < 2)
-    c.drivenWhileAbsorbing = true;
+  if (driving && *driving - in.drinkingHours.value_or(0) < 2) c.drivenWhileAbsorbing = true;
   if (in.back) {
     c.back = BackCalculate(in.entered, *in.back);
     const std::optional<double> delay = HoursOf(in.back->hours, in.back->minutes);
@@ -113,6 +152,7 @@ Case ComputeCase(const CaseInputs& in) {
       if (in.testMinute) c.laterBeforeTest = MinutesBetween(*in.laterMinute, *in.testMinute);
     }
   }
+  if (in.drinkingTime) c.absorption = Absorb(c);
   c.chart = SampleChart(c);
   return c;
 }

@@ -10,12 +10,20 @@
 #include <optional>
 #include <string_view>
 
+#include "analysis/absorption.h"
 #include "analysis/back_calculation.h"
 #include "analysis/limit_amounts.h"
 #include "analysis/scenarios.h"
 #include "calc/widmark.h"
 
 namespace analysis {
+
+// A duration as its two boxes hold it, to read as 時間・分: the window's
+// rule turns them into hours in its own way, which no decimal shows better.
+struct HoursAndMinutes {
+  double hours = 0;
+  double minutes = 0;
+};
 
 struct CaseInputs {
   calc::WidmarkInputs entered{};
@@ -27,6 +35,10 @@ struct CaseInputs {
   std::optional<int> driveMinute = std::nullopt;
   std::optional<int> laterMinute = std::nullopt;
   std::optional<int> testMinute = std::nullopt;
+  // The drinking time as its two boxes hold it, for the absorption model,
+  // which rounds it to whole minutes its own way.
+  std::optional<HoursAndMinutes> drinkingTime = std::nullopt;
+  AbsorptionRanges ranges{};
 };
 
 // The most of a drink that stays at or below 0.15, and the least at which
@@ -48,13 +60,8 @@ struct ChartSamples {
   // Hours from the start of drinking.
   std::optional<double> drivingAt = std::nullopt, laterAt = std::nullopt, testAt = std::nullopt;
   std::optional<double> measured = std::nullopt;  // the test's figure, at testAt
-};
-
-// A duration as its two boxes hold it, to read as 時間・分: the window's
-// rule turns them into hours in its own way, which no decimal shows better.
-struct HoursAndMinutes {
-  double hours = 0;
-  double minutes = 0;
+  // The absorption model's band at the entered values, lowest and highest.
+  std::array<std::optional<std::array<double, 2>>, kChartSamples + 1> band{};
 };
 
 struct Case {
@@ -70,8 +77,14 @@ struct Case {
   std::optional<HoursAndMinutes> backTime = std::nullopt;  // driving to the test
   std::optional<std::int64_t> laterAfterDriving = std::nullopt;
   std::optional<std::int64_t> laterBeforeTest = std::nullopt;
-  bool drivenWhileAbsorbing = false;  // driving within 2 hours of the end of drinking
+  // Driving within 2 hours of the end of drinking, or of its start where the
+  // end is not known.
+  bool drivenWhileAbsorbing = false;
   bool testedWhileAbsorbing = false;  // the test within 2 hours of it
+  // The absorption model, where the drinking time is known; a later drink
+  // with no clock time is taken at driving.
+  std::optional<AbsorptionResult> absorption = std::nullopt;
+  bool laterTakenAtDriving = false;
   ChartSamples chart;
 };
 

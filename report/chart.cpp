@@ -73,8 +73,12 @@ std::u16string Chart(const analysis::Case& c) {
     return attributes;
   };
 
-  std::u16string svg = u"<svg class=\"chart\" viewBox=\"0 0 641 " + N(kChartHeight) +
-                       u"\" width=\"641\" height=\"" + N(kChartHeight) +
+  // The absorption model's band needs a line of its own in the legend.
+  bool banded = false;
+  for (const auto& sample : chart.band) banded = banded || sample.has_value();
+  const double height = kChartHeight + (banded ? 16 : 0);
+  std::u16string svg = u"<svg class=\"chart\" viewBox=\"0 0 641 " + N(height) +
+                       u"\" width=\"641\" height=\"" + N(height) +
                        u"\" role=\"img\" aria-label=\"飲酒開始からの時間と呼気1リットルあたりの"
                        u"アルコール量のグラフ（数値は上の表のとおり）\">";
   const double base = y(0);
@@ -97,6 +101,24 @@ std::u16string Chart(const analysis::Case& c) {
            N(at + 24) + u"\" y2=\"" + N(row) + u"\"" + stroke(c.scenarios[s].scenario) +
            u" stroke-width=\"2\"/>";
     svg += text(at + 28, row + 4, u"start", ScenarioTitle(c.scenarios[s].scenario));
+  }
+  if (banded) {
+    svg += u"<rect class=\"band\" x=\"" + N(kLeft) + u"\" y=\"" + N(legend + 32 - 5) +
+           u"\" width=\"24\" height=\"10\" fill=\"#9db7e0\" fill-opacity=\"0.6\"/>";
+    svg += text(kLeft + 28, legend + 32 + 4, u"start", u"吸収のモデルの幅（入力した数値）");
+    // Under the curves: the highest samples left to right, the lowest back.
+    std::u16string upper, lower;
+    for (int i = 0; i <= analysis::kChartSamples; ++i) {
+      const auto& sample = chart.band[static_cast<std::size_t>(i)];
+      if (!sample) continue;
+      const std::u16string at = N(x(hours * i / analysis::kChartSamples));
+      upper += (upper.empty() ? u"" : u" ") + at + u"," + N(y((*sample)[1]));
+      lower = at + u"," + N(y((*sample)[0])) + (lower.empty() ? u"" : u" ") + lower;
+    }
+    svg +=
+        u"<polygon class=\"band\" fill=\"#9db7e0\" fill-opacity=\"0.6\" stroke=\"none\" "
+        u"points=\"" +
+        upper + u" " + lower + u"\"/>";
   }
   // The two thresholds the verdict box names.
   for (double threshold : {0.15, 0.25}) {
@@ -137,7 +159,20 @@ std::u16string Chart(const analysis::Case& c) {
            N(y(*chart.measured) - 4) + u"\" width=\"8\" height=\"8\"/>";
     marks += u"（■ 測定値）";
   }
-  if (!marks.empty()) svg += text(kLeft, legend + 38, u"start", marks);
+  // The model's range at driving and at the test, on the band.
+  if (banded && c.absorption->model) {
+    const analysis::Absorption& m = *c.absorption->model;
+    for (const std::optional<std::int64_t>& minute :
+         {std::optional<std::int64_t>(m.drivingMinute), m.testMinute}) {
+      const double at = minute ? static_cast<double>(*minute) / 60 : -1;
+      if (!minute || at > hours) continue;
+      const auto k = static_cast<std::size_t>(*minute);
+      svg += u"<line class=\"band-mark\" stroke=\"#1c2f80\" stroke-width=\"5\" x1=\"" + N(x(at)) +
+             u"\" y1=\"" + N(y(m.bandLow[k])) + u"\" x2=\"" + N(x(at)) + u"\" y2=\"" +
+             N(y(m.bandHigh[k])) + u"\"/>";
+    }
+  }
+  if (!marks.empty()) svg += text(kLeft, legend + 38 + (banded ? 16 : 0), u"start", marks);
   return svg + u"</svg>";
 }
 

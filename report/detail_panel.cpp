@@ -6,6 +6,7 @@
 
 #include "analysis/limit_amounts.h"
 #include "calc/number_text.h"
+#include "report/absorption.h"
 #include "report/chart.h"
 #include "report/panel_words.h"
 #include "report/text.h"
@@ -347,9 +348,12 @@ std::u16string BackSection(const analysis::Case& c, Figures figures) {
 std::u16string Caveats(const analysis::Case& c) {
   std::u16string items;
   if (c.drivenWhileAbsorbing) {
+    items += c.drinkingMinutes
+                 ? u"<li>運転は飲み終えてから2時間以内です。"
+                 : u"<li>運転は飲み始めてから2時間以内です（飲み終えた時刻は入力されていません）。";
     items +=
-        u"<li>運転は飲み終えてから2時間以内です。アルコールの吸収が終わる前で、運転時の数値は、"
-        u"吸収を終えたものとする計算（前向きの数値を含む）より低かった可能性があります。</li>";
+        u"アルコールの吸収が終わる前で、運転時の数値は、吸収を終えたものとする計算（前向きの"
+        u"数値を含む）より低かった可能性があります。</li>";
   }
   if (c.laterBeforeTest && *c.laterBeforeTest < 60) {
     items +=
@@ -372,6 +376,7 @@ PanelHtml DetailPanel(const analysis::Case& c) {
   html += AmountTable(c);
   html += BackSection(c, Figures::Exact);
   html += Caveats(c);
+  html += AbsorptionSection(c, Figures::Exact);
   html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による呼気1リットルあたりのアルコール量の推移（線の種類は凡例の"
           u"とおり、縦線は入力した経過時間、破線は0.15と0.25）</figcaption></figure>";

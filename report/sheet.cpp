@@ -5,6 +5,7 @@
 #include "calc/input_boxes.h"
 #include "form/form1_design.h"
 #include "info/court_decision.h"
+#include "report/absorption.h"
 #include "report/chart.h"
 #include "report/detail_panel.h"
 #include "report/panel_words.h"
@@ -198,10 +199,12 @@ std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   html += AmountTable(c);
   html += BackSection(c, Figures::FourDecimals);
   html += Caveats(c);
+  html += AbsorptionSection(c, Figures::FourDecimals);
   html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による推移（線の種類は凡例のとおり、破線は0.15と0.25）"
           u"</figcaption></figure>";
   html += kAssumptions;
+  if (c.absorption) html += AbsorptionAssumptions();
   html +=
       u"<p>mg/L の数値は小数第4位まで（それより下は切り捨て）。計算の過程の欄は窓の表示"
       u"どおりの数値です。</p>";

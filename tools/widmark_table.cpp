@@ -20,6 +20,13 @@
 //   against the forward figures at the test ("within", "above", "below", or
 //   "-"); then the corners of the lowest and the highest figure,
 //   "rate/r/ratio" with a later drink, "rate/ratio" without ("-" for none).
+// --absorb: lines of the thirteen boxes, then optionally the drinking time
+//   (hours, minutes), the measured figure and the delay from driving to the
+//   test (hours, minutes), a drink after driving (cc, %, minutes after
+//   driving) and the model's four ranges (half-lives fast and slow in
+//   minutes, deficits low and high in %), empty fields meaning 0 for times,
+//   no test, no later drink and the defaults; out, the absorption model's
+//   twelve fields (--help names them), "error\t<reason>" where it stops.
 // --sheet: one line as for --back (13, 16 or 18 fields), then optional
 //   key=value lines (--help lists the keys), becomes the calculation sheet,
 //   one self-contained HTML file, with its reproducing link and QR code.
@@ -42,6 +49,7 @@
 #include <variant>
 #include <vector>
 
+#include "analysis/absorption.h"
 #include "analysis/back_calculation.h"
 #include "analysis/case.h"
 #include "analysis/limit_amounts.h"
@@ -59,7 +67,7 @@
 
 namespace {
 
-enum class Mode { Figure, Detail, Amounts, Back, Sheet };
+enum class Mode { Figure, Detail, Amounts, Back, Absorb, Sheet };
 
 bool g_decimal = false;  // --decimal
 
@@ -207,6 +215,70 @@ std::string Back(const analysis::Case& c) {
   return out;
 }
 
+// The absorption model's fields after the thirteen boxes, in their order.
+constexpr std::array<const char*, 12> kAbsorbFields = {
+    "DrinkingHours", "DrinkingMinutes", "BackMeasured", "BackHours",  "BackMinutes", "PostAmount",
+    "PostStrength",  "PostMinutes",     "AbsorbFast",   "AbsorbSlow", "DeficitLow",  "DeficitHigh"};
+
+// One --absorb line: the model's twelve fields, or error and why.
+std::string Absorb(std::string_view line) {
+  std::vector<std::string_view> texts;
+  for (std::size_t start = 0; start <= line.size();) {
+    std::size_t tab = line.find('\t', start);
+    if (tab == std::string_view::npos) tab = line.size();
+    texts.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  constexpr std::size_t kMost = calc::kInputBoxes + kAbsorbFields.size();
+  if (texts.size() < calc::kInputBoxes || texts.size() > kMost) {
+    return "error\t" + std::to_string(texts.size()) + " fields, " +
+           std::to_string(calc::kInputBoxes) + " to " + std::to_string(kMost) + " expected";
+  }
+  texts.resize(kMost);
+  std::array<std::optional<double>, kMost> values;
+  for (std::size_t i = 0; i < kMost; ++i) {
+    if (i >= calc::kInputBoxes && Blank(texts[i])) continue;
+    const calc::NumberReading reading = calc::ReadNumber(texts[i]);
+    if (!reading) {
+      const std::string name = i < calc::kInputBoxes ? "Text" + std::to_string(i + 1)
+                                                     : kAbsorbFields[i - calc::kInputBoxes];
+      return "error\t" + name +
+             (reading.fault == calc::ReadFault::BeyondRange ? " beyond range" : " cannot be read");
+    }
+    values[i] = reading.value;
+  }
+  analysis::AbsorptionInputs in;
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) in.entered.*calc::kFieldOfBox[i] = *values[i];
+  const auto field = [&](std::size_t i, double otherwise) {
+    return values[calc::kInputBoxes + i].value_or(otherwise);
+  };
+  in.drinkingHours = field(0, 0);
+  in.drinkingMinutes = field(1, 0);
+  if (values[calc::kInputBoxes + 2]) {
+    in.measured = field(2, 0);
+    in.delayHours = field(3, 0);
+    in.delayMinutes = field(4, 0);
+  }
+  if (values[calc::kInputBoxes + 5]) {
+    in.later = analysis::LaterDrink{field(5, 0), field(6, 0)};
+    in.laterAfterDriving = field(7, 0);
+  }
+  const analysis::AbsorptionRanges defaults;
+  in.ranges = {field(8, defaults.fast), field(9, defaults.slow), field(10, defaults.low),
+               field(11, defaults.high)};
+  const analysis::AbsorptionResult result = analysis::ModelAbsorption(in);
+  if (!result.model) return "error\t" + std::string(analysis::ModelFaultName(*result.fault));
+  const analysis::Absorption& m = *result.model;
+  std::string out = Figure(m.enteredLowest.figure) + "\t" + Figure(m.enteredHighest.figure);
+  for (const analysis::ModelFigure* f : {&m.lowest, &m.highest})
+    out += "\t" + Figure(f->figure) + "\t" + analysis::CornerName(f->corner);
+  out += m.rising ? "\trising\t" : "\tnot-rising\t";
+  out += std::to_string(m.peakMinute);
+  for (const std::optional<analysis::ModelFigure>* f : {&m.backLowest, &m.backHighest})
+    out += *f ? "\t" + Figure((*f)->figure) + "\t" + analysis::CornerName((*f)->corner) : "\t-\t-";
+  return out;
+}
+
 // Each mode's output fields, by name.
 std::vector<std::string> OutputFields(Mode mode) {
   std::vector<std::string> fields;
@@ -231,6 +303,10 @@ std::vector<std::string> OutputFields(Mode mode) {
           fields.push_back(std::string(analysis::ConditionName(condition)) + field);
       fields.insert(fields.end(), {"CrossCheck", "LowestCorner", "HighestCorner"});
       return fields;
+    case Mode::Absorb:
+      return {"EnteredLowest", "EnteredHighest",   "Lowest",      "LowestCorner",
+              "Highest",       "HighestCorner",    "Rising",      "PeakMinute",
+              "BackLowest",    "BackLowestCorner", "BackHighest", "BackHighestCorner"};
     case Mode::Sheet:
       break;
   }
@@ -244,10 +320,10 @@ std::string Join(const std::vector<std::string>& fields) {
 }
 
 void Help() {
-  std::cout
-      << "usage: widmark-table [--detail | --amounts | --back | --sheet] [--header] [--decimal]\n"
-         "                     < lines of tab-separated texts\n\n"
-         "Input fields, in order (each read by the window's input rule):\n";
+  std::cout << "usage: widmark-table [--detail | --amounts | --back | --absorb | --sheet] "
+               "[--header] [--decimal]\n"
+               "                     < lines of tab-separated texts\n\n"
+               "Input fields, in order (each read by the window's input rule):\n";
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
     const calc::InputBox& box = calc::kInputBoxTable[i];
     std::cout << "  " << i + 1 << "\t" << box.name << "\t" << report::Utf8(box.caption)
@@ -260,19 +336,42 @@ void Help() {
          "  16\tBackMinutes\tand [minutes]\n"
          "  --back and --sheet may add (blank PostAmount: no such drink; blank PostStrength: 0):\n"
          "  17\tPostAmount\ta drink after driving, before the test [cc]\n"
-         "  18\tPostStrength\tits strength [%]\n\n"
+         "  18\tPostStrength\tits strength [%]\n"
+         "  --absorb takes instead, each optional (empty: 0 for times, no test, no later\n"
+         "  drink, the default ranges):\n"
+         "  14\tDrinkingHours\tfrom the start of drinking to its end [hours]\n"
+         "  15\tDrinkingMinutes\tand [minutes]\n"
+         "  16\tBackMeasured\tthe figure measured at a later test [mg/L]\n"
+         "  17\tBackHours\tfrom driving to the test [hours]\n"
+         "  18\tBackMinutes\tand [minutes]\n"
+         "  19\tPostAmount\ta drink after driving [cc]\n"
+         "  20\tPostStrength\tits strength [%]\n"
+         "  21\tPostMinutes\twhen, after driving [minutes]\n"
+         "  22\tAbsorbFast\tabsorption half-life, fasting [minutes] (6)\n"
+         "  23\tAbsorbSlow\tabsorption half-life, after a meal [minutes] (18)\n"
+         "  24\tDeficitLow\tresorption deficit, low [%] (10)\n"
+         "  25\tDeficitHigh\tresorption deficit, high [%] (30)\n\n"
          "Output fields (a line that cannot be read: error, then the reason):\n";
-  const std::pair<const char*, Mode> kModes[] = {{"(none)", Mode::Figure},
-                                                 {"--detail", Mode::Detail},
-                                                 {"--amounts", Mode::Amounts},
-                                                 {"--back", Mode::Back},
-                                                 {"--sheet", Mode::Sheet}};
+  const std::pair<const char*, Mode> kModes[] = {
+      {"(none)", Mode::Figure}, {"--detail", Mode::Detail}, {"--amounts", Mode::Amounts},
+      {"--back", Mode::Back},   {"--absorb", Mode::Absorb}, {"--sheet", Mode::Sheet}};
   for (const auto& [flag, mode] : kModes)
     std::cout << "  " << flag << ":\t" << Join(OutputFields(mode)) << "\n";
   std::cout << "\nFigures are in mg per litre of breath, as %a (exact), or with --decimal by\n"
                "the window's number-to-text rule; minutes and cc are whole numbers, - where\n"
                "there is none; corners are rate/r/ratio (rate/ratio without a later drink).\n"
                "--header prints the output field names first.\n\n"
+               "--absorb: the absorption model on whole minutes 0 to 4320 from the start of\n"
+               "drinking (times rounded to the minute, halves to even; one outside them:\n"
+               "error OutsideHours). Entered*: at driving with the entered r, elimination and\n"
+               "ratio over half-life x deficit; Lowest, Highest: over the 32 corners, each\n"
+               "named half-life/deficit/r/elimination/ratio, r 0.6|0.96, elimination\n"
+               "0.11|0.19, ratio 1900|2300, the first in that order among equals; Rising\n"
+               "(rising|not-rising) and PeakMinute: entered values, slow half-life, low\n"
+               "deficit, no later drink; Back*: the least dose before driving whose figure at\n"
+               "the test is at least the measured one, its figure at driving, per corner\n"
+               "(- without a measured figure). A half-life not above 0 or a deficit outside\n"
+               "0-100 gives error HalfLife or Deficit.\n\n"
                "--sheet writes the calculation sheet for the first line (13, 16 or 18 fields)\n"
                "as one HTML document. Lines of key=value may follow it, each key once:\n"
                "  CaseName, Subject, Preparer   the sheet's head (never in its link)\n"
@@ -283,7 +382,10 @@ void Help() {
                "  DriveTime, PostTime, TestTime clock times HH:MM of driving, a drink after it\n"
                "                                and the test; each earlier one is the next day.\n"
                "                                DriveTime and TestTime must be as far apart as\n"
-               "                                fields 15 and 16 say.\n";
+               "                                fields 15 and 16 say.\n"
+               "  AbsorbFast, AbsorbSlow        the absorption model's half-lives [minutes]\n"
+               "  DeficitLow, DeficitHigh       and its resorption deficits [%]\n"
+               "                                (blank: 6, 18, 10 and 30)\n";
 }
 
 // The local date and time of the calculation, as the sheet shows it.
@@ -302,7 +404,7 @@ struct LinkField {
   const char* name;
   int field;
 };
-constexpr std::array<LinkField, 12> kLinkFields = {{
+constexpr std::array<LinkField, 16> kLinkFields = {{
     {"BackMeasured", 13},
     {"BackHours", 14},
     {"BackMinutes", 15},
@@ -315,6 +417,10 @@ constexpr std::array<LinkField, 12> kLinkFields = {{
     {"PostAmount", 16},
     {"PostStrength", 17},
     {"PostTime", -1},
+    {"AbsorbFast", -1},
+    {"AbsorbSlow", -1},
+    {"DeficitLow", -1},
+    {"DeficitHigh", -1},
 }};
 // The sheet's own keys, never in the link.
 constexpr std::array<const char*, 4> kSheetKeys = {"CaseName", "Subject", "Preparer", "Site"};
@@ -422,6 +528,20 @@ int Sheet(const std::string& first, const Line& in) {
       return 1;
     }
     c.drinkingHours = analysis::HoursOf(hours.value, minutes.value);
+    c.drinkingTime = analysis::HoursAndMinutes{hours.value, minutes.value};
+  }
+  // The model's ranges: a blank or absent key keeps its default.
+  for (const auto& [key, range] : {std::pair{"AbsorbFast", &analysis::AbsorptionRanges::fast},
+                                   std::pair{"AbsorbSlow", &analysis::AbsorptionRanges::slow},
+                                   std::pair{"DeficitLow", &analysis::AbsorptionRanges::low},
+                                   std::pair{"DeficitHigh", &analysis::AbsorptionRanges::high}}) {
+    if (!keys.count(key) || Blank(keys[key])) continue;
+    const calc::NumberReading reading = calc::ReadNumber(keys[key]);
+    if (!reading) {
+      std::cout << "error\t" << key << " cannot be read\n";
+      return 1;
+    }
+    c.ranges.*range = reading.value;
   }
   c.startMinute = Clock(keys, "DrinkStart");
   c.driveMinute = Clock(keys, "DriveTime");
@@ -452,10 +572,11 @@ int Sheet(const std::string& first, const Line& in) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  constexpr std::array<std::pair<const char*, Mode>, 4> kModes = {{
+  constexpr std::array<std::pair<const char*, Mode>, 5> kModes = {{
       {"--detail", Mode::Detail},
       {"--amounts", Mode::Amounts},
       {"--back", Mode::Back},
+      {"--absorb", Mode::Absorb},
       {"--sheet", Mode::Sheet},
   }};
   Mode mode = Mode::Figure;
@@ -475,8 +596,9 @@ int main(int argc, char* argv[]) {
       }
     }
     if (!known) {
-      std::cerr << "usage: widmark-table [--detail | --amounts | --back | --sheet] [--header] "
-                   "[--decimal] < lines\n(--help lists the fields)\n";
+      std::cerr
+          << "usage: widmark-table [--detail | --amounts | --back | --absorb | --sheet] [--header] "
+             "[--decimal] < lines\n(--help lists the fields)\n";
       return 2;
     }
   }
@@ -485,6 +607,10 @@ int main(int argc, char* argv[]) {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (mode == Mode::Absorb) {
+      std::cout << Absorb(line) << '\n';
+      continue;
+    }
     const auto read = Read(line, mode);
     if (const auto* failed = std::get_if<std::string>(&read)) {
       std::cout << *failed << '\n';
@@ -504,6 +630,8 @@ int main(int argc, char* argv[]) {
         break;
       case Mode::Back:
         std::cout << Back(analysis::ComputeCase({in.inputs, in.back})) << '\n';
+        break;
+      case Mode::Absorb:  // read above
         break;
       case Mode::Sheet:
         return Sheet(line, in);  // one sheet, for the first line

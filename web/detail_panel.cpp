@@ -69,7 +69,7 @@ struct PanelField {
   std::string_view id;
   std::u16string_view label;
 };
-constexpr std::array<PanelField, 7> kPanelFields = {{
+constexpr std::array<PanelField, 11> kPanelFields = {{
     {"BackMeasured", u"検査で測った数値（mg/L）"},
     {"BackHours", u"運転から検査まで（時間）"},
     {"BackMinutes", u"運転から検査まで（分）"},
@@ -77,6 +77,10 @@ constexpr std::array<PanelField, 7> kPanelFields = {{
     {"DrinkingMinutes", u"飲み始めから飲み終わりまで（分）"},
     {"PostAmount", u"運転の後に飲んだ量（cc）"},
     {"PostStrength", u"その度数（%）"},
+    {"AbsorbFast", u"吸収の半減期（分、空腹時）"},
+    {"AbsorbSlow", u"吸収の半減期（分、食後）"},
+    {"DeficitLow", u"吸収不足（%、少ない側）"},
+    {"DeficitHigh", u"吸収不足（%、多い側）"},
 }};
 
 int Bytes(std::u16string_view text) {
@@ -147,7 +151,14 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   if (given(3) || given(4)) {
     in.drinkingHours = analysis::HoursOf(values[3], values[4]);
     if (!in.drinkingHours) return Unread(kPanelFields[3].label, calc::ReadFault::BeyondRange);
+    in.drinkingTime = analysis::HoursAndMinutes{values[3], values[4]};
   }
+  // The model's ranges: an empty box keeps its default.
+  constexpr std::array<double analysis::AbsorptionRanges::*, 4> kRanges = {
+      &analysis::AbsorptionRanges::fast, &analysis::AbsorptionRanges::slow,
+      &analysis::AbsorptionRanges::low, &analysis::AbsorptionRanges::high};
+  for (std::size_t i = 0; i < kRanges.size(); ++i)
+    if (given(7 + i)) in.ranges.*kRanges[i] = values[7 + i];
   in.startMinute = MinuteOfDay(BoxText("DrinkStart"));
   in.driveMinute = MinuteOfDay(BoxText("DriveTime"));
   in.laterMinute = MinuteOfDay(BoxText("PostTime"));

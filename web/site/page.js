@@ -12,7 +12,8 @@ const kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7;
 const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, advances are exact
 const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
                       "DrinkingHours", "DrinkingMinutes", "DriveTime", "TestTime", "PostAmount",
-                      "PostStrength", "PostTime"];
+                      "PostStrength", "PostTime", "AbsorbFast", "AbsorbSlow", "DeficitLow",
+                      "DeficitHigh"];
 const kNarrow = "(max-width: 640px)";  // below the window's own width
 const kLinkLimit = 2000;  // characters of a fragment that are read at all
 const kQuietMs = 700;  // after the last keystroke, the panel's change is said
