@@ -3,7 +3,8 @@
 # tests/data/golden.tsv (or of a fresh tests/data/golden_inputs.tsv), the
 # --detail and --amounts answers for the same inputs in tests/data/detail.tsv
 # and amounts.tsv, and the --back answers in back.tsv: the same inputs, each
-# with a measured figure and a time to the test from a fixed cycle.
+# with a measured figure and a time to the test from a fixed cycle; and the
+# --absorb answers in absorb.tsv for its own 25 input columns.
 set -euo pipefail
 tool=${1:-build/tools/widmark-table}
 table=tests/data/golden.tsv
@@ -24,3 +25,7 @@ awk -F'\t' 'BEGIN { OFS = "\t"
   { i = (NR - 1) % 8 + 1; print $0, measured[i], hours[i], minutes[i] }' "$inputs" > "$back"
 paste "$back" <("$tool" --back < "$back") > tests/data/back.tsv
 rm "$inputs" "$back"
+absorb=$(mktemp)
+cut -f1-25 tests/data/absorb.tsv > "$absorb"
+paste "$absorb" <("$tool" --absorb < "$absorb") > tests/data/absorb.tsv
+rm "$absorb"
