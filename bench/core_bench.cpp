@@ -89,6 +89,21 @@ void WholeCase(benchmark::State& state) {
 }
 BENCHMARK(WholeCase)->Unit(benchmark::kMicrosecond);
 
+// The same case with the drinking time known, so with the absorption model:
+// 32 corners forward, 32 searches back from the test, the band.
+void WholeCaseWithAbsorption(benchmark::State& state) {
+  analysis::CaseInputs in{{200, 300, 70, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000},
+                          analysis::BackInputs{0.22, 0, 55, analysis::LaterDrink{350, 9}},
+                          25.0 / 60,
+                          20 * 60 + 15,
+                          21 * 60 + 10,
+                          21 * 60 + 40,
+                          22 * 60 + 5};
+  in.drinkingTime = analysis::HoursAndMinutes{0, 25};
+  for (auto _ : state) benchmark::DoNotOptimize(analysis::ComputeCase(in));
+}
+BENCHMARK(WholeCaseWithAbsorption)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

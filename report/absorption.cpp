@@ -32,7 +32,10 @@ std::u16string Corner(const analysis::ModelCorner& corner) {
 std::u16string FigureCell(const analysis::ModelFigure& f, Figures figures, bool named) {
   std::u16string html =
       u"<td data-model=\"" + Hex(f.figure) + u"\">" + MgL(f.figure, figures) + u" mg";
-  if (named) html += u"<br><span class=\"corner\">" + Corner(f.corner) + u"</span>";
+  // The sheet keeps the corner on the figure's line, to stay short.
+  if (named)
+    html += (figures == Figures::Exact ? u"<br>" : u"　") +
+            std::u16string(u"<span class=\"corner\">") + Corner(f.corner) + u"</span>";
   return html + u"</td>";
 }
 
@@ -78,11 +81,11 @@ std::u16string AbsorptionSection(const analysis::Case& c, Figures figures) {
   }
   html += u"</tbody></table>";
   html +=
-      u"<p class=\"model-note\">組み合わせは 吸収の半減期（分）/吸収不足（%）/分布係数/減少率/"
-      u"換算率 の順で、半減期は" +
-      Number(c.inputs.ranges.fast) + u"分と" + Number(c.inputs.ranges.slow) + u"分、吸収不足は" +
-      Number(c.inputs.ranges.low) + u"%と" + Number(c.inputs.ranges.high) +
-      u"%、分布係数は0.6と0.96、減少率は0.11と0.19、換算率は1900と2300です。</p>";
+      u"<p class=\"model-note\">組み合わせの名前は 吸収の半減期（分）/吸収不足（%）/分布係数/"
+      u"減少率/換算率 の順（半減期" +
+      Number(c.inputs.ranges.fast) + u"・" + Number(c.inputs.ranges.slow) + u"、吸収不足" +
+      Number(c.inputs.ranges.low) + u"・" + Number(c.inputs.ranges.high) +
+      u"、分布係数0.6・0.96、減少率0.11・0.19、換算率1900・2300）。</p>";
   html += u"<p class=\"model-note\" data-rising=\"" +
           std::u16string(m.rising ? u"rising" : u"not-rising") + u"\">半減期" +
           Number(c.inputs.ranges.slow) + u"分・吸収不足" + Number(c.inputs.ranges.low) +
@@ -98,8 +101,8 @@ std::u16string AbsorptionSection(const analysis::Case& c, Figures figures) {
 }
 
 std::u16string AbsorptionAssumptions() {
-  return u"<h2>吸収のモデルの前提と出典</h2><ul class=\"assumptions\">"
-         u"<li>運転の前の飲酒は飲み始めから飲み終わりまで一定の速さで続いたものとし、運転の後の"
+  return u"<li>吸収のモデル："
+         u"運転の前の飲酒は飲み始めから飲み終わりまで一定の速さで続いたものとし、運転の後の"
          u"飲酒はその時刻に一度に飲んだものとします。吸収は一次の速さ（半減期）で進み、消失は一定"
          u"の速さ（減少率）で、0より下にはなりません。食事の影響は、半減期と吸収不足の幅だけで"
          u"表します。時間は飲み始めから1分ごとに数えます。</li>"
@@ -110,7 +113,7 @@ std::u16string AbsorptionAssumptions() {
          u"が最高値に達した時間は、45分以内が77%、75分以内が97%（Jones, Jonsson and Neri 1991, J "
          u"Forensic Sci 36:376）。</li>"
          u"<li>吸収不足10%と30%：ドイツの実務で10～15%、多量の食事の後は30%まで（BGH NJW 1991, "
-         u"852）。</li></ul>";
+         u"852）。</li>";
 }
 
 }  // namespace report

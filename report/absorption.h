@@ -15,7 +15,8 @@ namespace report {
 // Without a drinking time, the sentence that says the model needs one.
 std::u16string AbsorptionSection(const analysis::Case& c, Figures figures);
 
-// The sheet's words on what the model assumes and where its ranges come from.
+// The sheet's words on what the model assumes and where its ranges come
+// from, as items of the list of its other assumptions.
 std::u16string AbsorptionAssumptions();
 
 }  // namespace report

@@ -20,8 +20,9 @@ constexpr std::u16string_view kSheetStyle =
     u"<style>"
     u"@page sheet{size:A4;margin:11mm 12mm 13mm;"
     u"@bottom-center{content:counter(page) \" / \" counter(pages);font-size:8pt}}"
-    u".sheet{page:sheet;font-family:\"Widmark Page Gothic\",\"IPAPGothic\",sans-serif;"
-    u"font-size:8pt;line-height:1.3;color:#000;background:#fff;max-width:186mm;margin:0 auto}"
+    u".sheet{page:sheet;font-family:\"Widmark Page Gothic\",\"Widmark Panel "
+    u"Gothic\",\"IPAPGothic\",sans-serif;"
+    u"font-size:8pt;line-height:1.25;color:#000;background:#fff;max-width:186mm;margin:0 auto}"
     u".sheet h1{font-size:13pt;margin:0 0 1mm}"
     u".sheet h2{font-size:9.5pt;margin:2mm 0 0.5mm}"
     u".sheet p{margin:0.8mm 0}"
@@ -42,7 +43,9 @@ constexpr std::u16string_view kSheetStyle =
     u".sheet .chart .later{stroke:#555;stroke-dasharray:2 3}"
     u".sheet .chart .test{stroke:#000;stroke-dasharray:6 3}.sheet .chart .measured{fill:#000}"
     u".sheet .chart .tick{font-size:11px;fill:#333}"
-    u".sheet .assumptions{margin:0.5mm 0;padding-left:5mm}"
+    u".sheet .assumptions{margin:0.5mm 0;padding-left:5mm;columns:2;column-gap:6mm}"
+    u".sheet .assumptions li{break-inside:avoid}.sheet .assumptions,.sheet "
+    u".caveats{font-size:7.5pt}"
     u".sheet .reproduce{display:flex;gap:4mm;align-items:flex-start;break-inside:avoid}"
     u".sheet .reproduce svg{width:30mm;height:30mm;flex:none}"
     u".sheet .link{font-family:monospace;font-size:7pt;word-break:break-all}"
@@ -151,14 +154,13 @@ std::u16string Sources() {
 }
 
 constexpr std::u16string_view kAssumptions =
-    u"<h2>前提</h2><ul class=\"assumptions\">"
     u"<li>飲んだアルコールはすべて吸収を終えているものとして計算しています。</li>"
     u"<li>時間は飲み始めから数えます（慎重な数値は、飲み終わりの時刻がある場合は飲み終わりから）。"
     u"</li>"
     u"<li>飲み終わりから2時間以内（吸収の途中）の時点への逆算は、この方法の前提の外です。</li>"
     u"<li>本計算値は推定値であり測定値ではない。</li>"
     u"<li>四つの前提の数値は、体質・体調・飲み方による個人差の幅を示すもので、その範囲に"
-    u"実際の値があることを保証するものではありません。</li></ul>";
+    u"実際の値があることを保証するものではありません。</li>";
 
 }  // namespace
 
@@ -203,8 +205,9 @@ std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による推移（線の種類は凡例のとおり、破線は0.15と0.25）"
           u"</figcaption></figure>";
-  html += kAssumptions;
+  html += u"<h2>前提</h2><ul class=\"assumptions\">" + std::u16string(kAssumptions);
   if (c.absorption) html += AbsorptionAssumptions();
+  html += u"</ul>";
   html +=
       u"<p>mg/L の数値は小数第4位まで（それより下は切り捨て）。計算の過程の欄は窓の表示"
       u"どおりの数値です。</p>";

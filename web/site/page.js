@@ -5,6 +5,7 @@
 "use strict";
 
 const kFace = "Widmark Page Gothic";
+const kPanelFace = "Widmark Panel Gothic";  // what the window's face does not hold
 const kKinds = ["TextBox", "CommandButton", "Label"];
 const kAlignments = ["left", "centre", "right"];
 const kStandardColour = -1;
@@ -476,7 +477,8 @@ function EmbeddedFiles() {
     script.src = "widmark-files.js";
     script.onload = () => {
       const bytes = (text) => Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-      done({font: bytes(self.WidmarkFiles.font), wasm: bytes(self.WidmarkFiles.wasm)});
+      done({font: bytes(self.WidmarkFiles.font), panelFont: bytes(self.WidmarkFiles.panelFont),
+            wasm: bytes(self.WidmarkFiles.wasm)});
     };
     script.onerror = failed;
     document.head.appendChild(script);
@@ -486,8 +488,10 @@ function EmbeddedFiles() {
 
 async function FontReady() {
   if (kFromFile) {
-    const face = new FontFace(kFace, (await EmbeddedFiles()).font);
+    const files = await EmbeddedFiles();
+    const face = new FontFace(kFace, files.font);
     document.fonts.add(await face.load());
+    document.fonts.add(await new FontFace(kPanelFace, files.panelFont).load());
   }
   await document.fonts.load(`16px "${kFace}"`);
 }

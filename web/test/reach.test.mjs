@@ -78,7 +78,8 @@ test("keyboard only: through the window in the design's order, the morning check
                      "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
     const panel = ["BackMeasured", "BackHours", "BackMinutes", "DriveTime", "TestTime",
                    "PostAmount", "PostStrength", "PostTime", "DrinkStart", "DrinkEnd",
-                   "DrinkingHours", "DrinkingMinutes", "CaseName", "Subject", "Preparer",
+                   "DrinkingHours", "DrinkingMinutes", "AbsorbFast", "AbsorbSlow", "DeficitLow",
+                   "DeficitHigh", "CaseName", "Subject", "Preparer",
                    "PrintSheet"];
     // A time input takes Tab between its own fields: it counts once.
     const forward = [await Focused(page)];
