@@ -16,7 +16,10 @@ ChartSamples SampleChart(const Case& c) {
   ChartSamples chart;
   // Minutes from the start of drinking to where a scenario's own time starts.
   const auto offset = [&](const ScenarioAnalysis& a) -> std::int64_t {
-    return c.drinkingMinutes && a.scenario == Scenario::Cautious ? *c.drinkingMinutes : 0;
+    return c.drinkingMinutes && a.scenario == Scenario::Cautious &&
+                   c.inputs.purpose == Purpose::Morning
+               ? *c.drinkingMinutes
+               : 0;
   };
   const ScenarioAnalysis& entered = c.scenarios[0];
   if (entered.result && entered.working.ElapsedTime >= 0) {
@@ -35,6 +38,11 @@ ChartSamples SampleChart(const Case& c) {
     if (a.result)
       hours = std::max(hours, a.working.ElapsedTime + static_cast<double>(offset(a)) / 60);
   }
+  for (const std::optional<OfficialCheck>& o : c.officials) {
+    if (!o || !o->result) continue;
+    if (o->minutesToZero) hours = std::max(hours, static_cast<double>(*o->minutesToZero) / 60);
+    hours = std::max(hours, c.scenarios[0].working.ElapsedTime);
+  }
   if (chart.testAt) hours = std::max(hours, *chart.testAt);
   chart.hours = std::ceil(std::clamp(hours * 1.1, 1.0, 1000.0));
 
@@ -49,6 +57,19 @@ ChartSamples SampleChart(const Case& c) {
       const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
       if (r && std::isfinite(r.figure)) {
         chart.figures[s][i] = r.figure;
+        top = std::max(top, r.figure);
+      }
+    }
+  }
+  for (std::size_t s = 0; s < kOfficialSets; ++s) {
+    if (!c.officials[s] || !c.officials[s]->result) continue;
+    for (int i = 0; i <= kChartSamples; ++i) {
+      calc::WidmarkInputs in = c.officials[s]->inputs;
+      in.ElapsedHours = 0;
+      in.ElapsedMinutes = std::round(chart.hours * 60 * i / kChartSamples);
+      const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
+      if (r && std::isfinite(r.figure)) {
+        chart.officials[s][static_cast<std::size_t>(i)] = r.figure;
         top = std::max(top, r.figure);
       }
     }
@@ -127,8 +148,11 @@ Case ComputeCase(const CaseInputs& in) {
   c.scenarios = Analyse(in.entered);
   if (in.drinkingHours && std::isfinite(*in.drinkingHours * 60) && *in.drinkingHours >= 0) {
     c.drinkingMinutes = std::llround(*in.drinkingHours * 60);
-    c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
+    if (in.purpose == Purpose::Morning)
+      c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
   }
+  for (std::size_t s = 0; s < kOfficialSets; ++s)
+    if (in.officials[s]) c.officials[s] = CheckOfficial(in.entered, *in.officials[s]);
   const std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
   c.drivingHours = driving;
   c.drivingMinutes = WholeMinutes(driving);

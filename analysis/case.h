@@ -13,6 +13,7 @@
 #include "analysis/absorption.h"
 #include "analysis/back_calculation.h"
 #include "analysis/limit_amounts.h"
+#include "analysis/official.h"
 #include "analysis/scenarios.h"
 #include "calc/widmark.h"
 
@@ -24,6 +25,10 @@ struct HoursAndMinutes {
   double hours = 0;
   double minutes = 0;
 };
+
+// What the calculation is for, as the purpose box names its two uses: the
+// morning after, or checking a police or prosecutors' calculation.
+enum class Purpose { Morning, Check };
 
 struct CaseInputs {
   calc::WidmarkInputs entered{};
@@ -39,6 +44,10 @@ struct CaseInputs {
   // which rounds it to whole minutes its own way.
   std::optional<HoursAndMinutes> drinkingTime = std::nullopt;
   AbsorptionRanges ranges{};
+  // Under Check the cautious values count from the start of drinking like
+  // every other column; only the morning after counts them from its end.
+  Purpose purpose = Purpose::Check;
+  std::array<std::optional<OfficialSet>, kOfficialSets> officials{};
 };
 
 // The most of a drink that stays at or below 0.15, and the least at which
@@ -60,6 +69,8 @@ struct ChartSamples {
   // Hours from the start of drinking.
   std::optional<double> drivingAt = std::nullopt, laterAt = std::nullopt, testAt = std::nullopt;
   std::optional<double> measured = std::nullopt;  // the test's figure, at testAt
+  // Each official set's figure, as the scenarios'.
+  std::array<std::array<std::optional<double>, kChartSamples + 1>, kOfficialSets> officials{};
   // The absorption model's band at the entered values, lowest and highest.
   std::array<std::optional<std::array<double, 2>>, kChartSamples + 1> band{};
 };
@@ -85,6 +96,7 @@ struct Case {
   // with no clock time is taken at driving.
   std::optional<AbsorptionResult> absorption = std::nullopt;
   bool laterTakenAtDriving = false;
+  std::array<std::optional<OfficialCheck>, kOfficialSets> officials{};
   ChartSamples chart;
 };
 

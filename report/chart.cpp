@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "report/panel_words.h"
 #include "report/text.h"
@@ -21,6 +22,19 @@ std::u16string N(double v) {
 }
 
 }  // namespace
+
+std::u16string_view OfficialColour(std::size_t set) {
+  return set == 0 ? u"#6a1b9a" : u"#00695c";
+}
+
+std::u16string_view OfficialDash(std::size_t set) {
+  return set == 0 ? u"6 2 1 2" : u"14 4";
+}
+
+std::u16string OfficialTitle(const analysis::OfficialSet& set, std::size_t index) {
+  if (set.label.find_first_not_of(u" \u3000") != std::u16string::npos) return set.label;
+  return u"警察・検察の数値" + Ascii(std::to_string(index + 1));
+}
 
 std::u16string_view ScenarioColour(analysis::Scenario scenario) {
   switch (scenario) {
@@ -66,17 +80,35 @@ std::u16string Chart(const analysis::Case& c) {
     return u"<text class=\"tick\" x=\"" + N(tx) + u"\" y=\"" + N(ty) + u"\" text-anchor=\"" +
            std::u16string(anchor) + u"\">" + std::u16string(t) + u"</text>";
   };
-  const auto stroke = [](analysis::Scenario scenario) {
-    std::u16string attributes = u" stroke=\"" + std::u16string(ScenarioColour(scenario)) + u"\"";
-    if (!ScenarioDash(scenario).empty())
-      attributes += u" stroke-dasharray=\"" + std::u16string(ScenarioDash(scenario)) + u"\"";
+  const auto strokeOf = [](std::u16string_view colour, std::u16string_view dash) {
+    std::u16string attributes = u" stroke=\"" + std::u16string(colour) + u"\"";
+    if (!dash.empty()) attributes += u" stroke-dasharray=\"" + std::u16string(dash) + u"\"";
     return attributes;
   };
+  // Each curve: its samples, its stroke and its name in the legend.
+  struct Curve {
+    const std::array<std::optional<double>, analysis::kChartSamples + 1>* samples;
+    std::u16string stroke, name;
+  };
+  std::vector<Curve> curves;
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+    const analysis::Scenario scenario = c.scenarios[s].scenario;
+    curves.push_back({&chart.figures[s], strokeOf(ScenarioColour(scenario), ScenarioDash(scenario)),
+                      std::u16string(ScenarioTitle(scenario))});
+  }
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    if (!c.officials[s]) continue;
+    curves.push_back({&chart.officials[s], strokeOf(OfficialColour(s), OfficialDash(s)),
+                      Escape(OfficialTitle(c.officials[s]->set, s))});
+  }
 
-  // The absorption model's band needs a line of its own in the legend.
+  // Two legend entries to a row; the absorption model's band has a line of
+  // its own; the chart grows by the lines past the first two.
   bool banded = false;
   for (const auto& sample : chart.band) banded = banded || sample.has_value();
-  const double height = kChartHeight + (banded ? 16 : 0);
+  const double rows = static_cast<double>((curves.size() + 1) / 2) + (banded ? 1 : 0);
+  const double extra = 16 * (rows - 2);
+  const double height = kChartHeight + extra;
   std::u16string svg = u"<svg class=\"chart\" viewBox=\"0 0 641 " + N(height) +
                        u"\" width=\"641\" height=\"" + N(height) +
                        u"\" role=\"img\" aria-label=\"飲酒開始からの時間と呼気1リットルあたりの"
@@ -94,18 +126,18 @@ std::u16string Chart(const analysis::Case& c) {
   // Which curve is which, below the plot so that no curve runs under it.
   // Two to a row, each name clear of the next sample.
   const double legend = base + 44;
-  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+  for (std::size_t s = 0; s < curves.size(); ++s) {
     const double at = kLeft + 290 * static_cast<double>(s % 2);
     const double row = legend + 16 * static_cast<double>(s / 2);
     svg += u"<line class=\"legend\" x1=\"" + N(at) + u"\" y1=\"" + N(row) + u"\" x2=\"" +
-           N(at + 24) + u"\" y2=\"" + N(row) + u"\"" + stroke(c.scenarios[s].scenario) +
-           u" stroke-width=\"2\"/>";
-    svg += text(at + 28, row + 4, u"start", ScenarioTitle(c.scenarios[s].scenario));
+           N(at + 24) + u"\" y2=\"" + N(row) + u"\"" + curves[s].stroke + u" stroke-width=\"2\"/>";
+    svg += text(at + 28, row + 4, u"start", curves[s].name);
   }
+  const double bandRow = legend + 16 * static_cast<double>((curves.size() + 1) / 2);
   if (banded) {
-    svg += u"<rect class=\"band\" x=\"" + N(kLeft) + u"\" y=\"" + N(legend + 32 - 5) +
+    svg += u"<rect class=\"band\" x=\"" + N(kLeft) + u"\" y=\"" + N(bandRow - 5) +
            u"\" width=\"24\" height=\"10\" fill=\"#9db7e0\" fill-opacity=\"0.6\"/>";
-    svg += text(kLeft + 28, legend + 32 + 4, u"start", u"吸収のモデルの幅（入力した数値）");
+    svg += text(kLeft + 28, bandRow + 4, u"start", u"吸収のモデルの幅（入力した数値）");
     // Under the curves: the highest samples left to right, the lowest back.
     std::u16string upper, lower;
     for (int i = 0; i <= analysis::kChartSamples; ++i) {
@@ -125,15 +157,16 @@ std::u16string Chart(const analysis::Case& c) {
     svg += line(u"threshold", kLeft, y(threshold), kChartWidth - kRight, y(threshold));
     svg += text(kLeft - 4, y(threshold) + 4, u"end", Number(threshold));
   }
-  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
+  for (const Curve& curve : curves) {
     std::u16string points;
     for (int i = 0; i <= analysis::kChartSamples; ++i) {
-      if (!chart.figures[s][i]) continue;
+      const std::optional<double>& sample = (*curve.samples)[static_cast<std::size_t>(i)];
+      if (!sample) continue;
       if (!points.empty()) points += u' ';
-      points += N(x(hours * i / analysis::kChartSamples)) + u"," + N(y(*chart.figures[s][i]));
+      points += N(x(hours * i / analysis::kChartSamples)) + u"," + N(y(*sample));
     }
-    svg += u"<polyline class=\"curve\" fill=\"none\"" + stroke(c.scenarios[s].scenario) +
-           u" points=\"" + points + u"\"/>";
+    svg += u"<polyline class=\"curve\" fill=\"none\"" + curve.stroke + u" points=\"" + points +
+           u"\"/>";
   }
   // The times of the case, each a vertical line named at its foot: driving
   // (the entered time, with the entered figure on it), a drink after
@@ -172,7 +205,7 @@ std::u16string Chart(const analysis::Case& c) {
              N(y(m.bandHigh[k])) + u"\"/>";
     }
   }
-  if (!marks.empty()) svg += text(kLeft, legend + 38 + (banded ? 16 : 0), u"start", marks);
+  if (!marks.empty()) svg += text(kLeft, legend + 38 + extra, u"start", marks);
   return svg + u"</svg>";
 }
 

@@ -19,6 +19,12 @@ inline constexpr double kChartWidth = 641, kChartHeight = 340;
 // of drinking, its curve starts that much later on the time axis.
 std::u16string Chart(const analysis::Case& c);
 
+// An official set's colour and dash pattern, and its name: as typed, or
+// numbered where none was typed (unescaped).
+std::u16string_view OfficialColour(std::size_t set);
+std::u16string_view OfficialDash(std::size_t set);
+std::u16string OfficialTitle(const analysis::OfficialSet& set, std::size_t index);
+
 // A scenario's colour and dash pattern ("" for a solid line).
 std::u16string_view ScenarioColour(analysis::Scenario scenario);
 std::u16string_view ScenarioDash(analysis::Scenario scenario);

@@ -1,8 +1,10 @@
 #include "report/detail_panel.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "analysis/limit_amounts.h"
 #include "calc/number_text.h"
@@ -43,14 +45,19 @@ std::u16string ServingsOf(analysis::Drink drink, std::int64_t cc) {
 
 namespace {
 
+bool Morning(const analysis::Case& c) {
+  return c.inputs.purpose == analysis::Purpose::Morning;
+}
+
 bool FromEnd(const analysis::Case& c, const analysis::ScenarioAnalysis& s) {
-  return c.drinkingMinutes && s.scenario == analysis::Scenario::Cautious;
+  return Morning(c) && c.drinkingMinutes && s.scenario == analysis::Scenario::Cautious;
 }
 
 // How a figure stands to the law's threshold; at 0.15 itself, the window's
 // verdict differs, and is named beside it.
-std::u16string Standing(double figure) {
+std::u16string Standing(double figure, bool verdict = true) {
   std::u16string text(StandingText(analysis::StandingOf(figure)));
+  if (figure == calc::kLegalLimit && !verdict) return text + u"（0.15ちょうど）";
   if (figure == calc::kLegalLimit) {
     text += u"（0.15ちょうど。この計算機の判定は「" +
             std::u16string(VerdictText(calc::JudgeBreathAlcohol(figure))) + u"」）";
@@ -80,16 +87,20 @@ std::u16string When(const analysis::Case& a, const analysis::ScenarioAnalysis& s
   return text;
 }
 
-// The rows of how each figure stands: to the law's threshold, and by the
-// window's own verdict.
+// The rows of how each figure stands: to the law's threshold, and for the
+// morning after by the window's own verdict (which stays in the window when
+// an official figure is checked). `extra` cells follow the law's row.
 template <typename Items, typename ResultOf>
-void Verdicts(std::u16string& html, const Items& items, ResultOf result) {
+void Verdicts(std::u16string& html, const Items& items, ResultOf result, bool verdict,
+              const std::u16string& extra = u"") {
   html += u"<tr><th scope=\"row\">法令の基準（0.15以上）</th>";
   for (const auto& item : items) {
     const calc::BreathAlcoholResult r = result(item);
-    html += u"<td>" + (r ? Standing(r.figure) : u"—") + u"</td>";
+    html += u"<td>" + (r ? Standing(r.figure, verdict) : u"—") + u"</td>";
   }
-  html += u"</tr><tr><th scope=\"row\">この計算機の判定</th>";
+  html += extra + u"</tr>";
+  if (!verdict) return;
+  html += u"<tr><th scope=\"row\">この計算機の判定</th>";
   for (const auto& item : items) {
     const calc::BreathAlcoholResult r = result(item);
     html += u"<td>" + std::u16string(r ? VerdictText(calc::JudgeBreathAlcohol(r.figure)) : u"—") +
@@ -110,44 +121,155 @@ std::u16string HoursMinutes(const analysis::HoursAndMinutes& time) {
 
 std::u16string ScenarioTable(const analysis::Case& panel, Figures figures) {
   const analysis::Analyses& analyses = panel.scenarios;
+  // The prosecution's sets stand beside the four, where given.
+  std::vector<std::size_t> sets;
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s)
+    if (panel.officials[s]) sets.push_back(s);
+  const auto official = [&](std::size_t s) -> const analysis::OfficialCheck& {
+    return *panel.officials[s];
+  };
   std::u16string html =
-      u"<table class=\"scenarios\"><caption>四つの前提による数値と、0.15以下・0になるまでの時間"
-      u"</caption><thead><tr><td></td>";
+      sets.empty()
+          ? u"<table class=\"scenarios\"><caption>四つの前提による数値と、0.15以下・0になるまでの"
+            u"時間</caption><thead><tr><td></td>"
+          : u"<table class=\"scenarios\"><caption>四つの前提と警察・検察の数値による数値と、0.15"
+            u"以下・0になるまでの時間</caption><thead><tr><td></td>";
   for (const auto& a : analyses) {
     html += FromEnd(panel, a)
                 ? u"<th scope=\"col\" style=\"color:" + std::u16string(ScenarioColour(a.scenario)) +
                       u"\">慎重な数値（翌朝の確認、飲み終わりから）</th>"
                 : Header(a.scenario);
   }
-  html += u"</tr></thead><tbody><tr><th scope=\"row\">分布係数・減少率・換算率・比重</th>";
-  for (const auto& a : analyses) {
-    html += u"<td>" + Number(a.inputs.DistributionFactor) + u"・" +
-            Number(a.inputs.EliminationRate) + u"・" + Number(a.inputs.BreathRatio) + u"・" +
-            Number(a.inputs.EthanolGravity) + u"</td>";
+  for (std::size_t s : sets) {
+    html += u"<th scope=\"col\" class=\"official\" style=\"color:" +
+            std::u16string(OfficialColour(s)) + u"\">" + Escape(OfficialTitle(official(s).set, s)) +
+            u"</th>";
   }
+  const auto parameters = [](const calc::WidmarkInputs& in) {
+    return u"<td>" + Number(in.DistributionFactor) + u"・" + Number(in.EliminationRate) + u"・" +
+           Number(in.BreathRatio) + u"・" + Number(in.EthanolGravity) + u"</td>";
+  };
+  html += u"</tr></thead><tbody><tr><th scope=\"row\">分布係数・減少率・換算率・比重</th>";
+  for (const auto& a : analyses) html += parameters(a.inputs);
+  for (std::size_t s : sets) html += parameters(official(s).inputs);
   html += u"</tr><tr><th scope=\"row\">呼気1リットルあたり</th>";
   for (const auto& a : analyses) {
     html += a.result ? Cell(u"data-figure", Hex(a.result.figure),
                             Shown(a.result.figure, u" mg", figures))
                      : Cell(u"data-figure", u"error", u"計算できません");
   }
+  for (std::size_t s : sets) {
+    const calc::BreathAlcoholResult& r = official(s).result;
+    html += r ? Cell(u"data-official-figure", Hex(r.figure), Shown(r.figure, u" mg", figures))
+              : Cell(u"data-official-figure", u"error", u"計算できません");
+  }
   html += u"</tr>";
-  Verdicts(html, analyses, [](const analysis::ScenarioAnalysis& a) { return a.result; });
-  const auto minutesRow = [&](std::u16string_view title, auto member) {
+  std::u16string officialStanding;
+  for (std::size_t s : sets) {
+    const calc::BreathAlcoholResult& r = official(s).result;
+    officialStanding += u"<td>" + (r ? Standing(r.figure, Morning(panel)) : u"—") + u"</td>";
+  }
+  Verdicts(
+      html, analyses, [](const analysis::ScenarioAnalysis& a) { return a.result; }, Morning(panel),
+      officialStanding);
+  const auto minutesRow = [&](std::u16string_view title, auto member, auto officialMember) {
     html += u"<tr><th scope=\"row\">" + std::u16string(title) + u"</th>";
     for (const auto& a : analyses) {
       const std::optional<std::int64_t>& minutes = a.*member;
       html += Cell(u"data-minutes", minutes ? Ascii(std::to_string(*minutes)) : u"-",
                    a.result ? When(panel, a, minutes) : u"—");
     }
+    for (std::size_t s : sets) {
+      const std::optional<std::int64_t>& minutes = official(s).*officialMember;
+      std::u16string shown = official(s).result ? Duration(minutes) : u"—";
+      if (minutes && panel.inputs.startMinute)
+        shown += u"（" + ClockTime(*panel.inputs.startMinute, *minutes) + u"）";
+      html += u"<td>" + shown + u"</td>";
+    }
     html += u"</tr>";
   };
-  minutesRow(u"0.15以下になるまで", &analysis::ScenarioAnalysis::minutesToLimit);
-  minutesRow(u"0になるまで", &analysis::ScenarioAnalysis::minutesToZero);
+  minutesRow(u"0.15以下になるまで", &analysis::ScenarioAnalysis::minutesToLimit,
+             &analysis::OfficialCheck::minutesToLimit);
+  minutesRow(u"0になるまで", &analysis::ScenarioAnalysis::minutesToZero,
+             &analysis::OfficialCheck::minutesToZero);
   return html + u"</tbody></table>";
 }
 
+// The prosecution's stated figures beside ours under their own values.
+std::u16string OfficialTable(const analysis::Case& c, Figures figures) {
+  std::u16string html;
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    if (!c.officials[s] || !c.officials[s]->set.stated) continue;
+    const analysis::OfficialCheck& o = *c.officials[s];
+    const analysis::StatedFigure& stated = *o.set.stated;
+    html += u"<tr><th scope=\"row\" style=\"color:" + std::u16string(OfficialColour(s)) + u"\">" +
+            Escape(OfficialTitle(o.set, s)) + u"</th><td>" + Number(stated.value) + u" mg</td>";
+    if (!o.result) {
+      html += u"<td colspan=\"3\" data-match=\"error\">この数値では計算できません</td></tr>";
+      continue;
+    }
+    // Ours to the decimals they stated, by the rule that gives theirs.
+    const bool cut = o.match == analysis::Match::Cut;
+    std::u16string ours = Ascii(analysis::RoundedDigits(o.result.figure, stated.decimals, cut));
+    if (stated.decimals > 0) {
+      ours.insert(0,
+                  static_cast<std::size_t>(
+                      std::max(0, stated.decimals + 1 - static_cast<int>(ours.size()))),
+                  u'0');
+      ours.insert(ours.size() - static_cast<std::size_t>(stated.decimals), 1, u'.');
+    }
+    if (o.result.figure < 0 && ours.find_first_not_of(u"0.") != std::u16string::npos)
+      ours.insert(0, 1, u'-');
+    html += u"<td>" + ours + u" mg（" + (cut ? u"切り捨て" : u"四捨五入") + u"、小数第" +
+            Ascii(std::to_string(stated.decimals)) + u"位まで）</td>";
+    if (o.match != analysis::Match::Differ) {
+      html += u"<td data-match=\"" + Ascii(analysis::MatchName(o.match)) + u"\">一致（" +
+              (cut ? u"切り捨てで" : u"四捨五入で") + u"）</td><td>—</td></tr>";
+      continue;
+    }
+    const auto solved = [&](const std::optional<double>& v, std::u16string_view name) {
+      return std::u16string(name) + (v ? Number(*v) : u"該当する値なし");
+    };
+    html += u"<td data-match=\"differ\">不一致（差 " + MgL(*o.difference, figures) +
+            u" mg）</td><td>" + solved(o.rAlone, u"分布係数だけなら ") + u"<br>" +
+            solved(o.betaAlone, u"減少率だけなら ") + u"</td></tr>";
+  }
+  if (html.empty()) return u"";
+  return u"<table class=\"official-check\"><caption>警察・検察の示した数値との照合（同じ値での"
+         u"この計算）</caption><thead><tr><td></td><th scope=\"col\">示された数値</th><th "
+         u"scope=\"col\">この計算</th><th scope=\"col\">照合</th><th scope=\"col\">示された数値に"
+         u"なる値</th></tr></thead><tbody>" +
+         html + u"</tbody></table>";
+}
+
+namespace {
+
+// Checking an official figure: the entered figure in the law's words, and
+// how each stated figure compares; no morning answer, no window verdict.
+std::u16string CheckHeadline(const analysis::Case& panel, Figures figures) {
+  const analysis::ScenarioAnalysis& entered = panel.scenarios[0];
+  std::u16string text = u"入力した数値による運転時の数値は呼気1リットルあたり ";
+  if (!entered.result) return text + u"計算できません。";
+  const double figure = entered.result.figure;
+  text += (figure < 0 ? u"0" : MgL(figure, figures)) +
+          u" mg で、法令の基準（呼気1リットルにつき"
+          u"0.15ミリグラム以上）に照らして" +
+          Standing(figure, false) + u"です。";
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    if (!panel.officials[s] || !panel.officials[s]->set.stated || !panel.officials[s]->result)
+      continue;
+    const analysis::OfficialCheck& o = *panel.officials[s];
+    text += OfficialTitle(o.set, s) + u"の値では " + MgL(o.result.figure, figures) +
+            u" mg で、示された " + Number(o.set.stated->value) + u" mg と" +
+            (o.match == analysis::Match::Differ ? u"一致しません。" : u"一致します。");
+  }
+  return text;
+}
+
+}  // namespace
+
 std::u16string Headline(const analysis::Case& panel, Figures figures) {
+  if (!Morning(panel)) return CheckHeadline(panel, figures);
   const analysis::ScenarioAnalysis& entered = panel.scenarios[0];
   const analysis::ScenarioAnalysis& cautious = panel.scenarios[1];
   std::u16string text;
@@ -183,13 +305,14 @@ std::u16string Headline(const analysis::Case& panel, Figures figures) {
 
 std::u16string Answer(const analysis::Case& panel, Figures figures) {
   std::u16string html =
-      u"<div class=\"answer\"><p class=\"headline\">" + Headline(panel, figures) + u"</p>";
+      u"<div class=\"answer\"><p class=\"headline\">" + Escape(Headline(panel, figures)) + u"</p>";
   if (panel.inputs.startMinute && panel.drivingMinutes) {
     html += u"<p>入力した経過時間は、飲み始め（" + ClockTime(*panel.inputs.startMinute, 0) +
             u"）から " + ClockTime(*panel.inputs.startMinute, *panel.drivingMinutes) +
             u" までです。</p>";
   }
-  if (panel.scenarios[0].result) {
+  // The effects band and the purpose box's warning speak to the morning after.
+  if (panel.scenarios[0].result && Morning(panel)) {
     const double figure = panel.scenarios[0].result.figure;
     std::u16string_view band;
     if (figure > 1.5)
@@ -204,7 +327,7 @@ std::u16string Answer(const analysis::Case& panel, Figures figures) {
       band = u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）";
     if (!band.empty()) html += u"<p class=\"effects\">" + std::u16string(band) + u"</p>";
   }
-  html += u"<p class=\"safety\">" + std::u16string(kSafetyWords) + u"</p>";
+  if (Morning(panel)) html += u"<p class=\"safety\">" + std::u16string(kSafetyWords) + u"</p>";
   html += u"<p class=\"law\">" + std::u16string(kLawWords) + u"</p>";
   return html + u"</div>";
 }
@@ -335,7 +458,8 @@ std::u16string BackSection(const analysis::Case& c, Figures figures) {
                         : Cell(u"data-back-figure", u"error", u"計算できません");
   }
   html += u"</tr>";
-  Verdicts(html, a.figures, [](const analysis::BackFigure& f) { return f.atDriving; });
+  Verdicts(
+      html, a.figures, [](const analysis::BackFigure& f) { return f.atDriving; }, Morning(c));
   html += u"</tbody></table><p class=\"cross-check\" data-cross-check=\"" +
           Ascii(analysis::CrossCheckName(a.crossCheck)) + u"\">";
   if (a.crossCheck != analysis::CrossCheck::None) {
@@ -372,6 +496,7 @@ std::u16string Caveats(const analysis::Case& c) {
 PanelHtml DetailPanel(const analysis::Case& c) {
   std::u16string html = Answer(c, Figures::Exact);
   html += ScenarioTable(c, Figures::Exact);
+  html += OfficialTable(c, Figures::Exact);
   html += WorkingTable(c);
   html += AmountTable(c);
   html += BackSection(c, Figures::Exact);

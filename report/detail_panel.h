@@ -28,6 +28,7 @@ PanelHtml DetailPanel(const analysis::Case& c);
 // The parts, for the sheet.
 std::u16string Answer(const analysis::Case& c, Figures figures);
 std::u16string ScenarioTable(const analysis::Case& c, Figures figures);
+std::u16string OfficialTable(const analysis::Case& c, Figures figures);  // empty without one
 std::u16string WorkingTable(const analysis::Case& c);
 std::u16string AmountTable(const analysis::Case& c);
 std::u16string Headline(const analysis::Case& c, Figures figures = Figures::Exact);

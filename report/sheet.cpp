@@ -50,6 +50,11 @@ constexpr std::u16string_view kSheetStyle =
     u".sheet .reproduce svg{width:30mm;height:30mm;flex:none}"
     u".sheet .link{font-family:monospace;font-size:7pt;word-break:break-all}"
     u".sheet .answer p{margin:0.5mm 0}.sheet .headline{font-weight:bold}"
+    u".sheet .exhibit{float:right;margin:0;font-size:11pt;border:0.3mm solid #000;padding:0.5mm "
+    u"2mm}"
+    u".sheet .signature{margin-top:4mm;break-inside:avoid}"
+    u".sheet .signature .line{display:inline-block;width:55mm;border-bottom:0.3mm solid #000;"
+    u"margin-left:2mm}"
     u".sheet .sr-only{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}"
     u"</style>";
 
@@ -61,9 +66,11 @@ std::u16string Row(std::u16string_view caption, std::u16string_view value,
 
 std::u16string CaseHead(const SheetHead& head) {
   std::u16string rows;
-  const std::array<std::pair<std::u16string_view, const std::u16string*>, 3> kFields = {{
+  const std::array<std::pair<std::u16string_view, const std::u16string*>, 5> kFields = {{
       {u"事件名", &head.caseName},
       {u"対象者", &head.subject},
+      {u"事件の日付", &head.incidentDate},
+      {u"照合した資料", &head.evidenceRef},
       {u"作成者", &head.preparer},
   }};
   for (const auto& [caption, value] : kFields) {
@@ -74,14 +81,32 @@ std::u16string CaseHead(const SheetHead& head) {
   return rows.empty() ? u"" : u"<table class=\"head\"><tbody>" + rows + u"</tbody></table>";
 }
 
-// Every input: the thirteen boxes as the window has them, then the panel's,
-// with the clock times where they are given.
+// Every input: the thirteen boxes (for the morning after as the window has
+// them; for checking a calculation in reading order, in plain words), then
+// the panel's, with the clock times where they are given. The prosecution's
+// sets stand in the scenario table and the check beside it.
 std::u16string InputTable(const analysis::Case& c) {
   const analysis::CaseInputs& in = c.inputs;
+  const calc::WidmarkInputs& e = in.entered;
   std::vector<std::u16string> rows;
-  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
-    const calc::InputBox& box = calc::kInputBoxTable[i];
-    rows.push_back(Row(box.caption, Number(in.entered.*calc::kFieldOfBox[i]), box.unit));
+  if (in.purpose == analysis::Purpose::Morning) {
+    for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
+      const calc::InputBox& box = calc::kInputBoxTable[i];
+      rows.push_back(Row(box.caption, Number(e.*calc::kFieldOfBox[i]), box.unit));
+    }
+  } else {
+    const auto drink = [](double amount, double strength) {
+      return Number(amount) + u" cc・" + Number(strength) + u" %";
+    };
+    rows.push_back(Row(u"日本酒 量と濃度", drink(e.SakeAmount, e.SakeStrength)));
+    rows.push_back(Row(u"ビール 量と濃度", drink(e.BeerAmount, e.BeerStrength)));
+    rows.push_back(Row(u"その他 量と濃度", drink(e.OtherAmount, e.OtherStrength)));
+    rows.push_back(Row(u"体重", Number(e.BodyWeight), u"kg"));
+    rows.push_back(Row(u"飲酒開始から運転まで", HoursMinutes(c.drivingTime)));
+    rows.push_back(Row(u"比重", Number(e.EthanolGravity), u"g/cc"));
+    rows.push_back(Row(u"分布係数", Number(e.DistributionFactor)));
+    rows.push_back(Row(u"減少率", Number(e.EliminationRate), u"g/kg/h"));
+    rows.push_back(Row(u"換算率", Number(e.BreathRatio)));
   }
   if (in.startMinute) {
     rows.push_back(Row(u"飲み始めた時刻", ClockTime(*in.startMinute, 0)));
@@ -133,8 +158,17 @@ std::u16string Formula(const analysis::Case& c) {
   return html;
 }
 
-// Where each scenario's values come from.
-std::u16string Sources() {
+// Where each scenario's values come from, the prosecution's from the
+// document checked.
+std::u16string Sources(const analysis::Case& c, const SheetHead& head) {
+  std::u16string officials;
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    if (!c.officials[s]) continue;
+    officials += Row(Escape(OfficialTitle(c.officials[s]->set, s)),
+                     head.evidenceRef.empty()
+                         ? u"警察・検察の計算が用いた数値"
+                         : u"警察・検察の計算が用いた数値（" + Escape(head.evidenceRef) + u"）");
+  }
   return u"<table class=\"sources\"><caption>各前提の数値の出典</caption><tbody>" +
          Row(ScenarioTitle(analysis::Scenario::Entered), u"窓の13の欄に入力した数値") +
          Row(ScenarioTitle(analysis::Scenario::Cautious),
@@ -150,7 +184,7 @@ std::u16string Sources() {
                  u"経過時間。換算率2000：道路交通法施行令第44条の3の「血液1ミリリットルにつき0."
                  u"3ミリグラム」"
                  u"と「呼気1リットルにつき0.15ミリグラム」の比") +
-         u"</tbody></table>";
+         officials + u"</tbody></table>";
 }
 
 constexpr std::u16string_view kAssumptions =
@@ -188,6 +222,8 @@ std::u16string QrSvg(const QrCode& qr) {
 
 std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   std::u16string html = u"<article class=\"sheet\">" + std::u16string(kSheetStyle);
+  if (!head.exhibitNumber.empty())
+    html += u"<p class=\"exhibit\">" + Escape(head.exhibitNumber) + u"</p>";
   html += u"<h1>計算書　ウィドマーク法による呼気1リットルあたりのアルコール量</h1>";
   html += CaseHead(head);
   html += u"<p>作成：" + std::u16string(form::kForm1Caption) + u"（widmark " +
@@ -196,7 +232,8 @@ std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   html += Formula(c);
   html += Answer(c, Figures::FourDecimals);
   html += ScenarioTable(c, Figures::FourDecimals);
-  html += Sources();
+  html += OfficialTable(c, Figures::FourDecimals);
+  html += Sources(c, head);
   html += WorkingTable(c);
   html += AmountTable(c);
   html += BackSection(c, Figures::FourDecimals);
@@ -215,8 +252,12 @@ std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   if (head.qr.size > 0) html += QrSvg(head.qr);
   html +=
       u"<p>このリンクを開くと、同じ入力で計算し直し、この計算書と同じ数値がすべて出ます"
-      u"（事件名・対象者・作成者は含みません）。<br><span class=\"link\">" +
+      u"（事件名・対象者・作成者など、見出しの欄は含みません）。<br><span class=\"link\">" +
       Escape(head.link) + u"</span></p></div>";
+  // Signed by hand when filed.
+  html += u"<p class=\"signature\">作成日　　　　年　　月　　日　　作成者　" +
+          (head.preparer.empty() ? u"" : Escape(head.preparer) + u"　") +
+          u"署名<span class=\"line\"></span></p>";
   return html + u"</article>";
 }
 

@@ -27,6 +27,11 @@ struct SheetHead {
   std::u16string preparer;
   std::u16string link;  // the address that opens the page with these inputs
   QrCode qr;            // the link as a QR code
+  // For filing: the date of the incident, the exhibit's number (弁第3号証),
+  // the document checked (捜査報告書（乙5）); as typed, each optional.
+  std::u16string incidentDate = {};
+  std::u16string exhibitNumber = {};
+  std::u16string evidenceRef = {};
 };
 
 // The sheet as an element for the page, with its own style, no script.

@@ -86,7 +86,7 @@ echo "=== build-web"
 if site=$(scripts/web.sh build | tail -n 1); then
   table=build-web/tools/widmark-table.js
   check web-golden tests/golden_table.sh "$table" tests/data/golden.tsv
-  for mode in detail amounts back absorb; do
+  for mode in detail amounts back absorb official; do
     check "web-$mode" tests/golden_table.sh "$table" "tests/data/$mode.tsv" "--$mode"
   done
   check web-same-bits tests/same_bits.sh build/tools/widmark-table "$table" fuzz/corpus/*

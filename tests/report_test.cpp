@@ -171,7 +171,8 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
 // counted from the end of drinking: 30 h 12 min after 23:45.
 TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
   const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
-  const report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
+  report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
+  in.purpose = analysis::Purpose::Morning;
   const analysis::Case c = analysis::ComputeCase(in);
   const report::MorningAnswer answer = report::MorningAnswerOf(c, 750);
   EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
@@ -315,11 +316,30 @@ const SheetCase kSheets[] = {
       .back = analysis::BackInputs{0.1, 1, 30, std::nullopt},
       .drinkingHours = 3.5,
       .startMinute = 20 * 60,
-      .drinkingTime = analysis::HoursAndMinutes{3, 30}}},
+      .drinkingTime = analysis::HoursAndMinutes{3, 30},
+      .purpose = analysis::Purpose::Morning}},
     {"drinking time without its start",
      {.entered = With(10, 200),
       .drinkingHours = 3.5,
-      .drinkingTime = analysis::HoursAndMinutes{3, 30}}},
+      .drinkingTime = analysis::HoursAndMinutes{3, 30},
+      .purpose = analysis::Purpose::Morning}},
+    // The police range at ratio 2000: r 0.6 with 0.11 and r 0.96 with 0.19,
+    // stated to two decimals; a third figure we do not reproduce.
+    {"the police range beside ours",
+     {.entered = kDefaults,
+      .officials = {analysis::OfficialSet{u"捜査報告書の上限", 0.6, 0.11, 2000, std::nullopt,
+                                          analysis::ReadStatedFigure(u"0.37")},
+                    analysis::OfficialSet{u"<下限>", 0.96, 0.19, 2000, std::nullopt,
+                                          analysis::ReadStatedFigure(u"0.15")}}},
+     {u"2026年12月8日 21:00",
+      u"令和8年（わ）第2号",
+      u"甲野太郎",
+      u"乙川",
+      u"https://example.test/",
+      {2, {true, false, false, true}},
+      u"2010-06-01",
+      u"弁第3号証",
+      u"捜査報告書（乙5）"}},
     // Stopped 5 minutes after he began to drink, tested 30 minutes later at 0.16.
     {"tested while absorbing",
      {.entered = {0, 333, 70, 0, 0.7947, 0.78, 0.15, 5, 0, 15, 8.33, 12, 2000},

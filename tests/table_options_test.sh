@@ -34,7 +34,7 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 printf '%s\n%s\n' "$case_line" "$keys" | "$tool" --sheet > "$dir/sheet.html"
 link=$(grep -o 'class="link">[^<]*' "$dir/sheet.html" | sed 's/^class="link">//; s/&amp;/\&/g')
-want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Text5=0.7947&Text6=0.78&Text7=0.15&Text8=0&Text9=0&Text10=15&Text11=5&Text12=0&Text13=2000&BackMeasured=0.22&BackHours=0&BackMinutes=55&DrinkStart=&DrinkEnd=&DrinkingHours=&DrinkingMinutes=&DriveTime=21%3A10&TestTime=22%3A05&PostAmount=350&PostStrength=9&PostTime=21%3A40&AbsorbFast=&AbsorbSlow=&DeficitLow=&DeficitHigh='
+want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Text5=0.7947&Text6=0.78&Text7=0.15&Text8=0&Text9=0&Text10=15&Text11=5&Text12=0&Text13=2000&BackMeasured=0.22&BackHours=0&BackMinutes=55&DriveTime=21%3A10&TestTime=22%3A05&PostAmount=350&PostStrength=9&PostTime=21%3A40&p=c'
 [ "$link" = "$want" ] || { echo "sheet link: $link"; exit 1; }
 grep -q '甲野 &amp; &lt;太郎&gt;' "$dir/sheet.html" || { echo "the subject is not escaped"; exit 1; }
 grep -q '0時間55分（運転 21:10、運転後の飲酒 21:40、検査 22:05）' "$dir/sheet.html" \

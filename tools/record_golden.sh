@@ -4,7 +4,8 @@
 # --detail and --amounts answers for the same inputs in tests/data/detail.tsv
 # and amounts.tsv, and the --back answers in back.tsv: the same inputs, each
 # with a measured figure and a time to the test from a fixed cycle; and the
-# --absorb answers in absorb.tsv for its own 25 input columns.
+# --absorb and --official answers in absorb.tsv and official.tsv for their
+# own 25 input columns.
 set -euo pipefail
 tool=${1:-build/tools/widmark-table}
 table=tests/data/golden.tsv
@@ -29,3 +30,7 @@ absorb=$(mktemp)
 cut -f1-25 tests/data/absorb.tsv > "$absorb"
 paste "$absorb" <("$tool" --absorb < "$absorb") > tests/data/absorb.tsv
 rm "$absorb"
+official=$(mktemp)
+cut -f1-25 tests/data/official.tsv > "$official"
+paste "$official" <("$tool" --official < "$official") > tests/data/official.tsv
+rm "$official"

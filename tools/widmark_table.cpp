@@ -27,6 +27,12 @@
 //   minutes, deficits low and high in %), empty fields meaning 0 for times,
 //   no test, no later drink and the defaults; out, the absorption model's
 //   twelve fields (--help names them), "error\t<reason>" where it stops.
+// --official: lines of the thirteen boxes, then one or two sets of the
+//   prosecution's values, six fields each (label, r, elimination, ratio,
+//   gravity, stated figure; a set counts where r, elimination and ratio are
+//   given); out, six fields a set: our figure, its verdict, match-round,
+//   match-cut or differ (- without a stated figure), ours minus theirs, and
+//   the r alone and the elimination alone that give their figure.
 // --sheet: one line as for --back (13, 16 or 18 fields), then optional
 //   key=value lines (--help lists the keys), becomes the calculation sheet,
 //   one self-contained HTML file, with its reproducing link and QR code.
@@ -53,6 +59,7 @@
 #include "analysis/back_calculation.h"
 #include "analysis/case.h"
 #include "analysis/limit_amounts.h"
+#include "analysis/official.h"
 #include "analysis/scenarios.h"
 #include "calc/input_boxes.h"
 #include "calc/number_text.h"
@@ -67,7 +74,7 @@
 
 namespace {
 
-enum class Mode { Figure, Detail, Amounts, Back, Absorb, Sheet };
+enum class Mode { Figure, Detail, Amounts, Back, Absorb, Official, Sheet };
 
 bool g_decimal = false;  // --decimal
 
@@ -279,6 +286,64 @@ std::string Absorb(std::string_view line) {
   return out;
 }
 
+// One --official line: six fields for each of the two sets.
+std::string Official(std::string_view line) {
+  std::vector<std::string_view> texts;
+  for (std::size_t start = 0; start <= line.size();) {
+    std::size_t tab = line.find('\t', start);
+    if (tab == std::string_view::npos) tab = line.size();
+    texts.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  constexpr std::size_t kSetFields = 6;
+  constexpr std::size_t kOne = calc::kInputBoxes + kSetFields, kTwo = kOne + kSetFields;
+  if (texts.size() != kOne && texts.size() != kTwo) {
+    return "error\t" + std::to_string(texts.size()) + " fields, " + std::to_string(kOne) + " or " +
+           std::to_string(kTwo) + " expected";
+  }
+  texts.resize(kTwo);
+  const std::string none = "-\t-\t-\t-\t-\t-", failed = "error\t-\t-\t-\t-\t-";
+  calc::WidmarkInputs entered;
+  bool boxes = true;
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
+    const calc::NumberReading reading = calc::ReadNumber(texts[i]);
+    boxes = boxes && reading;
+    entered.*calc::kFieldOfBox[i] = reading.value;
+  }
+  std::string out;
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    const std::size_t at = calc::kInputBoxes + s * kSetFields;
+    if (!out.empty()) out += '\t';
+    if (Blank(texts[at + 1]) || Blank(texts[at + 2]) || Blank(texts[at + 3])) {
+      out += none;
+      continue;
+    }
+    std::array<calc::NumberReading, 3> values;
+    for (std::size_t v = 0; v < 3; ++v) values[v] = calc::ReadNumber(texts[at + 1 + v]);
+    const calc::NumberReading gravity = calc::ReadNumber(texts[at + 4]);
+    analysis::OfficialSet set{report::FromUtf8(texts[at]), values[0].value, values[1].value,
+                              values[2].value};
+    if (!Blank(texts[at + 4])) set.gravity = gravity.value;
+    bool read = boxes && values[0] && values[1] && values[2] && gravity;
+    if (!Blank(texts[at + 5])) {
+      set.stated = analysis::ReadStatedFigure(report::FromUtf8(texts[at + 5]));
+      read = read && set.stated;
+    }
+    const analysis::OfficialCheck check =
+        read ? analysis::CheckOfficial(entered, set) : analysis::OfficialCheck{};
+    if (!read || !check.result) {
+      out += failed;
+      continue;
+    }
+    const auto optional = [](const std::optional<double>& v) { return v ? Figure(*v) : "-"; };
+    out += Figure(check.result.figure) + "\t" +
+           std::string(calc::VerdictName(calc::JudgeBreathAlcohol(check.result.figure))) + "\t" +
+           std::string(analysis::MatchName(check.match)) + "\t" + optional(check.difference) +
+           "\t" + optional(check.rAlone) + "\t" + optional(check.betaAlone);
+  }
+  return out;
+}
+
 // Each mode's output fields, by name.
 std::vector<std::string> OutputFields(Mode mode) {
   std::vector<std::string> fields;
@@ -307,6 +372,12 @@ std::vector<std::string> OutputFields(Mode mode) {
       return {"EnteredLowest", "EnteredHighest",   "Lowest",      "LowestCorner",
               "Highest",       "HighestCorner",    "Rising",      "PeakMinute",
               "BackLowest",    "BackLowestCorner", "BackHighest", "BackHighestCorner"};
+    case Mode::Official:
+      for (const char* set : {"Official1", "Official2"})
+        for (const char* field :
+             {"Figure", "Verdict", "Match", "Difference", "RAlone", "BetaAlone"})
+          fields.push_back(std::string(set) + field);
+      return fields;
     case Mode::Sheet:
       break;
   }
@@ -320,10 +391,11 @@ std::string Join(const std::vector<std::string>& fields) {
 }
 
 void Help() {
-  std::cout << "usage: widmark-table [--detail | --amounts | --back | --absorb | --sheet] "
-               "[--header] [--decimal]\n"
-               "                     < lines of tab-separated texts\n\n"
-               "Input fields, in order (each read by the window's input rule):\n";
+  std::cout
+      << "usage: widmark-table [--detail | --amounts | --back | --absorb | --official | --sheet] "
+         "[--header] [--decimal]\n"
+         "                     < lines of tab-separated texts\n\n"
+         "Input fields, in order (each read by the window's input rule):\n";
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
     const calc::InputBox& box = calc::kInputBoxTable[i];
     std::cout << "  " << i + 1 << "\t" << box.name << "\t" << report::Utf8(box.caption)
@@ -350,7 +422,16 @@ void Help() {
          "  22\tAbsorbFast\tabsorption half-life, fasting [minutes] (6)\n"
          "  23\tAbsorbSlow\tabsorption half-life, after a meal [minutes] (18)\n"
          "  24\tDeficitLow\tresorption deficit, low [%] (10)\n"
-         "  25\tDeficitHigh\tresorption deficit, high [%] (30)\n\n"
+         "  25\tDeficitHigh\tresorption deficit, high [%] (30)\n"
+         "  --official takes instead one or two sets of the prosecution's values, six\n"
+         "  fields each (a set counts where r, elimination and ratio are all given):\n"
+         "  14\tOfficialLabel1\tits name, e.g. the report's lower end\n"
+         "  15\tOfficialR1\tdistribution factor r\n"
+         "  16\tOfficialBeta1\telimination rate [g/kg/h]\n"
+         "  17\tOfficialRatio1\tblood to breath ratio\n"
+         "  18\tOfficialGravity1\tspecific gravity (empty: Text5)\n"
+         "  19\tOfficialFigure1\tthe figure they state [mg/L], as typed (may be empty)\n"
+         "  20-25\tOfficialLabel2 ... OfficialFigure2\tthe same for a second set\n\n"
          "Output fields (a line that cannot be read: error, then the reason):\n";
   const std::pair<const char*, Mode> kModes[] = {
       {"(none)", Mode::Figure}, {"--detail", Mode::Detail}, {"--amounts", Mode::Amounts},
@@ -372,6 +453,13 @@ void Help() {
                "the test is at least the measured one, its figure at driving, per corner\n"
                "(- without a measured figure). A half-life not above 0 or a deficit outside\n"
                "0-100 gives error HalfLife or Deficit.\n\n"
+               "--official: per set, our figure under its values and its verdict; Match:\n"
+               "match-round where our exact figure rounded half up to the stated figure's\n"
+               "decimals is that figure, else match-cut where cut toward zero it is, else\n"
+               "differ (- without a stated figure); Difference: ours minus theirs; RAlone,\n"
+               "BetaAlone: where it differs, the least r (elimination) in [1e-9, 2] whose\n"
+               "figure is at most theirs, by 200 halvings (- where none). A set not given:\n"
+               "six -; a value that cannot be read, or a fault: error and five -.\n\n"
                "--sheet writes the calculation sheet for the first line (13, 16 or 18 fields)\n"
                "as one HTML document. Lines of key=value may follow it, each key once:\n"
                "  CaseName, Subject, Preparer   the sheet's head (never in its link)\n"
@@ -383,6 +471,13 @@ void Help() {
                "                                and the test; each earlier one is the next day.\n"
                "                                DriveTime and TestTime must be as far apart as\n"
                "                                fields 15 and 16 say.\n"
+               "                                DrinkStart and DriveTime must be as far apart\n"
+               "                                as Text4 and Text8 say.\n"
+               "  Purpose                       m: the morning after; c (the default): checking\n"
+               "                                a police or prosecutors' calculation\n"
+               "  IncidentDate, ExhibitNumber, EvidenceRef  the head's filing fields\n"
+               "  OfficialLabel1, OfficialR1, OfficialBeta1, OfficialRatio1, OfficialGravity1,\n"
+               "  OfficialFigure1 (and ...2)    the prosecution's sets, as in --official\n"
                "  AbsorbFast, AbsorbSlow        the absorption model's half-lives [minutes]\n"
                "  DeficitLow, DeficitHigh       and its resorption deficits [%]\n"
                "                                (blank: 6, 18, 10 and 30)\n";
@@ -404,26 +499,22 @@ struct LinkField {
   const char* name;
   int field;
 };
-constexpr std::array<LinkField, 16> kLinkFields = {{
-    {"BackMeasured", 13},
-    {"BackHours", 14},
-    {"BackMinutes", 15},
-    {"DrinkStart", -1},
-    {"DrinkEnd", -1},
-    {"DrinkingHours", -1},
-    {"DrinkingMinutes", -1},
-    {"DriveTime", -1},
-    {"TestTime", -1},
-    {"PostAmount", 16},
-    {"PostStrength", 17},
-    {"PostTime", -1},
-    {"AbsorbFast", -1},
-    {"AbsorbSlow", -1},
-    {"DeficitLow", -1},
-    {"DeficitHigh", -1},
+constexpr std::array<LinkField, 28> kLinkFields = {{
+    {"BackMeasured", 13},    {"BackHours", 14},      {"BackMinutes", 15},
+    {"DrinkStart", -1},      {"DrinkEnd", -1},       {"DrinkingHours", -1},
+    {"DrinkingMinutes", -1}, {"DriveTime", -1},      {"TestTime", -1},
+    {"PostAmount", 16},      {"PostStrength", 17},   {"PostTime", -1},
+    {"AbsorbFast", -1},      {"AbsorbSlow", -1},     {"DeficitLow", -1},
+    {"DeficitHigh", -1},     {"OfficialLabel1", -1}, {"OfficialR1", -1},
+    {"OfficialBeta1", -1},   {"OfficialRatio1", -1}, {"OfficialGravity1", -1},
+    {"OfficialFigure1", -1}, {"OfficialLabel2", -1}, {"OfficialR2", -1},
+    {"OfficialBeta2", -1},   {"OfficialRatio2", -1}, {"OfficialGravity2", -1},
+    {"OfficialFigure2", -1},
 }};
 // The sheet's own keys, never in the link.
-constexpr std::array<const char*, 4> kSheetKeys = {"CaseName", "Subject", "Preparer", "Site"};
+constexpr std::array<const char*, 8> kSheetKeys = {"CaseName",    "Subject",      "Preparer",
+                                                   "Site",        "IncidentDate", "ExhibitNumber",
+                                                   "EvidenceRef", "Purpose"};
 
 // As the page's encodeURIComponent: UTF-8 bytes, all but A-Z a-z 0-9 - _ . ! ~ * ' ( ) escaped.
 std::string Encoded(std::string_view text) {
@@ -543,12 +634,56 @@ int Sheet(const std::string& first, const Line& in) {
     }
     c.ranges.*range = reading.value;
   }
+  // What the sheet is for: m the morning after, c checking a calculation.
+  const std::string purpose = keys.count("Purpose") ? keys["Purpose"] : "c";
+  if (purpose != "m" && purpose != "c") {
+    std::cout << "error\tPurpose is m or c\n";
+    return 1;
+  }
+  c.purpose = purpose == "m" ? analysis::Purpose::Morning : analysis::Purpose::Check;
+  // The time of driving lives in one place: its clock time must agree with Text4 and Text8.
+  if (const std::optional<int> driving = between("DrinkStart", "DriveTime", {"DriveTime"})) {
+    if (*driving / 60 != in.inputs.ElapsedHours || *driving % 60 != in.inputs.ElapsedMinutes) {
+      std::cout << "error\tDrinkStart and DriveTime are " << *driving / 60 << " h " << *driving % 60
+                << " min apart, not Text4 and Text8\n";
+      return 1;
+    }
+  }
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    const std::string n = std::to_string(s + 1);
+    const auto text = [&](const char* field) { return keys["Official" + (field + n)]; };
+    if (Blank(text("R")) || Blank(text("Beta")) || Blank(text("Ratio"))) continue;
+    analysis::OfficialSet set{report::FromUtf8(text("Label"))};
+    bool read = true;
+    for (const auto& [field, value] : {std::pair{"R", &analysis::OfficialSet::r},
+                                       std::pair{"Beta", &analysis::OfficialSet::beta},
+                                       std::pair{"Ratio", &analysis::OfficialSet::ratio}}) {
+      const calc::NumberReading reading = calc::ReadNumber(text(field));
+      read = read && reading;
+      set.*value = reading.value;
+    }
+    if (!Blank(text("Gravity"))) {
+      const calc::NumberReading gravity = calc::ReadNumber(text("Gravity"));
+      read = read && gravity;
+      set.gravity = gravity.value;
+    }
+    if (!Blank(text("Figure"))) {
+      set.stated = analysis::ReadStatedFigure(report::FromUtf8(text("Figure")));
+      read = read && set.stated;
+    }
+    if (!read) {
+      std::cout << "error\tOfficial set " << n << " cannot be read\n";
+      return 1;
+    }
+    c.officials[s] = set;
+  }
   c.startMinute = Clock(keys, "DrinkStart");
   c.driveMinute = Clock(keys, "DriveTime");
   c.laterMinute = Clock(keys, "PostTime");
   c.testMinute = Clock(keys, "TestTime");
 
-  // The link carries the figures' inputs as typed, never the head's fields.
+  // The link carries the figures' inputs as typed (the panel's where they
+  // hold a text), never the head's fields.
   std::string link = keys.count("Site") ? keys["Site"] : "index.html";
   link += "#v=1";
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
@@ -557,13 +692,17 @@ int Sheet(const std::string& first, const Line& in) {
     const std::string value = f.field >= 0         ? texts[static_cast<std::size_t>(f.field)]
                               : keys.count(f.name) ? keys[f.name]
                                                    : "";
-    link += std::string("&") + f.name + "=" + Encoded(value);
+    if (!value.empty()) link += std::string("&") + f.name + "=" + Encoded(value);
   }
+  link += "&p=" + purpose;
   report::SheetHead head{Now(), {}, {}, {}, {}, QrOf(link)};
   head.caseName = report::FromUtf8(keys["CaseName"]);
   head.subject = report::FromUtf8(keys["Subject"]);
   head.preparer = report::FromUtf8(keys["Preparer"]);
   head.link = report::Ascii(link);
+  head.incidentDate = report::FromUtf8(keys["IncidentDate"]);
+  head.exhibitNumber = report::FromUtf8(keys["ExhibitNumber"]);
+  head.evidenceRef = report::FromUtf8(keys["EvidenceRef"]);
   std::cout << report::Utf8(report::CalculationSheet(analysis::ComputeCase(c), head));
   return 0;
 #endif
@@ -572,11 +711,12 @@ int Sheet(const std::string& first, const Line& in) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  constexpr std::array<std::pair<const char*, Mode>, 5> kModes = {{
+  constexpr std::array<std::pair<const char*, Mode>, 6> kModes = {{
       {"--detail", Mode::Detail},
       {"--amounts", Mode::Amounts},
       {"--back", Mode::Back},
       {"--absorb", Mode::Absorb},
+      {"--official", Mode::Official},
       {"--sheet", Mode::Sheet},
   }};
   Mode mode = Mode::Figure;
@@ -596,9 +736,9 @@ int main(int argc, char* argv[]) {
       }
     }
     if (!known) {
-      std::cerr
-          << "usage: widmark-table [--detail | --amounts | --back | --absorb | --sheet] [--header] "
-             "[--decimal] < lines\n(--help lists the fields)\n";
+      std::cerr << "usage: widmark-table [--detail | --amounts | --back | --absorb | --official | "
+                   "--sheet] [--header] "
+                   "[--decimal] < lines\n(--help lists the fields)\n";
       return 2;
     }
   }
@@ -607,8 +747,8 @@ int main(int argc, char* argv[]) {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (mode == Mode::Absorb) {
-      std::cout << Absorb(line) << '\n';
+    if (mode == Mode::Absorb || mode == Mode::Official) {
+      std::cout << (mode == Mode::Absorb ? Absorb(line) : Official(line)) << '\n';
       continue;
     }
     const auto read = Read(line, mode);
@@ -632,6 +772,7 @@ int main(int argc, char* argv[]) {
         std::cout << Back(analysis::ComputeCase({in.inputs, in.back})) << '\n';
         break;
       case Mode::Absorb:  // read above
+      case Mode::Official:
         break;
       case Mode::Sheet:
         return Sheet(line, in);  // one sheet, for the first line

@@ -52,6 +52,10 @@ EM_JS(char*, QrModules, (const char16_t* text, int bytes), {
   return copy;
 });
 
+EM_JS(int, PurposeIsMorning, (), {
+  return document.getElementById("PurposeMorning").checked ? 1 : 0;
+});
+
 EM_JS(int, PanelShown, (), {
   return Module.page.calculated ? 1 : 0;
 });
@@ -116,6 +120,11 @@ report::QrCode QrOf(std::u16string_view link) {
 
 namespace {
 
+// Whether a box holds more than blanks.
+bool Given(std::u16string_view text) {
+  return text.find_first_not_of(u" \t\n\u3000") != std::u16string_view::npos;
+}
+
 // Why the panel cannot be worked out: a box or panel input that gives no number.
 std::u16string Unread(std::u16string_view words, calc::ReadFault fault) {
   return u"<p class=\"unread\">「" + std::u16string(words) +
@@ -140,9 +149,7 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
     if (!reading) return Unread(kPanelFields[i].label, reading.fault);
     values[i] = reading.value;
   }
-  const auto given = [&](std::size_t i) {
-    return texts[i].find_first_not_of(u" \t\n\u3000") != std::u16string::npos;
-  };
+  const auto given = [&](std::size_t i) { return Given(texts[i]); };
   if (given(0)) {
     in.back = analysis::BackInputs{values[0], values[1], values[2], std::nullopt};
     // A blank amount is no later drink; a blank strength reads as 0.
@@ -159,6 +166,35 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
       &analysis::AbsorptionRanges::low, &analysis::AbsorptionRanges::high};
   for (std::size_t i = 0; i < kRanges.size(); ++i)
     if (given(7 + i)) in.ranges.*kRanges[i] = values[7 + i];
+  in.purpose = PurposeIsMorning() ? analysis::Purpose::Morning : analysis::Purpose::Check;
+  // The prosecution's sets: a column where r, elimination and ratio are all given.
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    const std::string n = std::to_string(s + 1);
+    const auto text = [&](const char* field) { return BoxText("Official" + (field + n)); };
+    const std::array<std::pair<const char*, std::u16string_view>, 4> kValues = {
+        {{"R", u"分布係数"}, {"Beta", u"減少率"}, {"Ratio", u"換算率"}, {"Gravity", u"比重"}}};
+    std::array<std::optional<double>, 4> read;
+    for (std::size_t v = 0; v < kValues.size(); ++v) {
+      const std::u16string typed = text(kValues[v].first);
+      if (!Given(typed)) continue;
+      const calc::NumberReading reading = calc::ReadNumber(typed);
+      const std::u16string label =
+          u"数値" + report::Ascii(n) + u"の" + std::u16string(kValues[v].second);
+      if (!reading) return Unread(label, reading.fault);
+      read[v] = reading.value;
+    }
+    if (!read[0] || !read[1] || !read[2]) continue;
+    analysis::OfficialSet set{text("Label"), *read[0], *read[1], *read[2], read[3]};
+    const std::u16string figure = text("Figure");
+    if (Given(figure)) {
+      set.stated = analysis::ReadStatedFigure(figure);
+      if (!set.stated) {
+        return u"<p class=\"unread\">「数値" + report::Ascii(n) +
+               u"の示された数値」は、0.25 のような小数で入力して下さい。</p>";
+      }
+    }
+    in.officials[s] = set;
+  }
   in.startMinute = MinuteOfDay(BoxText("DrinkStart"));
   in.driveMinute = MinuteOfDay(BoxText("DriveTime"));
   in.laterMinute = MinuteOfDay(BoxText("PostTime"));
@@ -188,7 +224,8 @@ void ShowDetailPanel() {
   const analysis::Case c = analysis::ComputeCase(in);
   const report::PanelHtml panel = report::DetailPanel(c);
   report::SheetHead head{
-      when, BoxText("CaseName"), BoxText("Subject"), BoxText("Preparer"), PageLink(), {}};
+      when, BoxText("CaseName"),     BoxText("Subject"),       BoxText("Preparer"),   PageLink(),
+      {},   BoxText("IncidentDate"), BoxText("ExhibitNumber"), BoxText("EvidenceRef")};
   head.qr = QrOf(head.link);
   Show(Doubts(c) + panel.results, panel.headline, report::SheetHtml(c, head));
 }

@@ -52,6 +52,7 @@ Object.assign(page, {
     if (this.busy) return;
     document.getElementById("MorningNotes").replaceChildren();
     if (!Module._FillWindow()) return;
+    this.setPurpose("m");
     this.deriveDrinkingTime();
     await this.run("Command1", true);
     Module._ShowMorningAnswer();

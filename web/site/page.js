@@ -14,7 +14,10 @@ const kUnitsPerEm = 2048;  // the face's design grid; measured at this size, adv
 const kPanelInputs = ["BackMeasured", "BackHours", "BackMinutes", "DrinkStart", "DrinkEnd",
                       "DrinkingHours", "DrinkingMinutes", "DriveTime", "TestTime", "PostAmount",
                       "PostStrength", "PostTime", "AbsorbFast", "AbsorbSlow", "DeficitLow",
-                      "DeficitHigh"];
+                      "DeficitHigh",
+                      ...[1, 2].flatMap((n) => ["Label", "R", "Beta", "Ratio", "Gravity", "Figure"].map(
+                          (field) => `Official${field}${n}`))];
+const kPurposes = {m: "PurposeMorning", c: "PurposeCheck"};  // the link's p=, and its radio
 const kNarrow = "(max-width: 640px)";  // below the window's own width
 const kLinkLimit = 2000;  // characters of a fragment that are read at all
 const kQuietMs = 700;  // after the last keystroke, the panel's change is said
@@ -209,10 +212,57 @@ const page = {
     return [...Array(13).keys()].map((i) => `Text${i + 1}`).concat(kPanelInputs);
   },
 
+  // Every box, and the panel's inputs that hold a text (short enough for
+  // the sheet's QR code to read back).
   fragment() {
-    const fields = this.linkFields().map(
-        (id) => `${id}=${encodeURIComponent(document.getElementById(id).value)}`);
-    return `#v=1&${fields.join("&")}`;
+    const fields = this.linkFields()
+        .filter((id, i) => i < 13 || document.getElementById(id).value !== "")
+        .map((id) => `${id}=${encodeURIComponent(document.getElementById(id).value)}`);
+    return `#v=1&${fields.join("&")}&p=${this.purpose()}`;
+  },
+
+  // What the panel works out for: "m" the morning after, "c" checking a
+  // police or prosecutors' calculation (the page opens with it).
+  purpose() {
+    return document.getElementById(kPurposes.m).checked ? "m" : "c";
+  },
+
+  setPurpose(purpose) {
+    document.getElementById(kPurposes[purpose]).checked = true;
+    document.getElementById("detail").dataset.purpose = purpose;
+  },
+
+  // Drinking's start and driving as clock times are the window's elapsed
+  // time, in whole hours and minutes (driving earlier than the start is the
+  // next day). Returns the minutes, or null without both times.
+  drivingFromClock() {
+    const [start, drive] = ["DrinkStart", "DriveTime"].map((id) => document.getElementById(id).value);
+    if (!start || !drive) return null;
+    const minutes = (text) => Number(text.slice(0, 2)) * 60 + Number(text.slice(3, 5));
+    return (minutes(drive) - minutes(start) + 24 * 60) % (24 * 60);
+  },
+
+  deriveDrivingTime() {
+    const length = this.drivingFromClock();
+    if (length === null) return;
+    document.getElementById("Text4").value = String(Math.floor(length / 60));
+    document.getElementById("Text8").value = String(length % 60);
+  },
+
+  // A window box typed so that it no longer agrees with the two clock
+  // times: the time of driving lives in one place, so its clock time goes.
+  keepOneTimeLine(box) {
+    const length = this.drivingFromClock();
+    if (length === null || (box.id !== "Text4" && box.id !== "Text8")) return;
+    const hours = document.getElementById("Text4").value.trim();
+    const minutes = document.getElementById("Text8").value.trim();
+    if (hours === String(Math.floor(length / 60)) && minutes === String(length % 60)) return;
+    document.getElementById("DriveTime").value = "";
+    this.deriveBackTime();
+    const notice = document.getElementById("TimeNotice");
+    notice.textContent = "窓の「飲酒開始後の経過時間」が「飲み始めた時刻」から「運転した時刻」までと" +
+                         "合わなくなったため、「運転した時刻」を消しました。";
+    notice.hidden = false;
   },
 
   link() {
@@ -244,7 +294,7 @@ const page = {
   async readLink() {
     const hash = location.hash.slice(1);
     if (!hash) return;
-    const known = new Set(this.linkFields());
+    const known = new Set([...this.linkFields(), "p"]);
     const values = new Map();
     let valid = hash.length <= kLinkLimit && hash.startsWith("v=1&");
     for (const part of valid ? hash.slice(4).split("&") : []) {
@@ -260,6 +310,10 @@ const page = {
         valid = false;
         break;
       }
+      if (id === "p" && !(values.get(id) in kPurposes)) {
+        valid = false;
+        break;
+      }
     }
     // Every box must be in it: a box left out would silently keep the
     // page's default, a figure nobody chose.
@@ -272,9 +326,13 @@ const page = {
       notice.hidden = false;
       return;
     }
-    for (const [id, text] of values) document.getElementById(id).value = text;
+    for (const [id, text] of values) {
+      if (id === "p") this.setPurpose(text);
+      else document.getElementById(id).value = text;
+    }
     this.deriveDrinkingTime();
     this.deriveBackTime();
+    this.deriveDrivingTime();  // where the clock times and the boxes differ, the clock times hold
     await this.run("Command1");
   },
 
@@ -428,7 +486,13 @@ const page = {
     let quiet;
     // A box of the window does the same: the panel never shows figures the
     // boxes no longer hold (the window's own figure waits for 計算する).
-    const rework = () => {
+    const rework = (event) => {
+      if (event.target.name === "Purpose") this.setPurpose(this.purpose());
+      if (event.target.id === "DrinkStart" || event.target.id === "DriveTime") {
+        document.getElementById("TimeNotice").hidden = true;
+        this.deriveDrivingTime();
+      }
+      this.keepOneTimeLine(event.target);
       this.deriveDrinkingTime();
       this.deriveBackTime();
       if (!this.calculated || this.busy) return;

@@ -124,6 +124,7 @@ test("the morning after, in clock time: cautious from the end of drinking", asyn
   try {
     await page.fill("#Text4", "10");  // 6:00 the next morning
     await Tap(page, "Command1");
+    await page.check("#PurposeMorning");
     await page.fill("#DrinkStart", "20:00");
     await page.fill("#DrinkEnd", "23:30");
     assert.equal(await page.inputValue("#DrinkingHours"), "3");
@@ -173,7 +174,7 @@ test("the panel follows the window: nothing stale after a caution, a negative fi
     assert.match(await cell.textContent(), /計算上は -0\.\d+/);  // for screen readers
     assert.match(await page.textContent("#detail-headline"), /呼気1リットルあたり 0 mg/);
     // Said in one short sentence: the headline's first, the answer.
-    await Until(async () => /^アルコールが0になるのは（慎重な数値で）[^。]+ごろ以降。$/.test(
+    await Until(async () => /^入力した数値による運転時の数値は呼気1リットルあたり 0 mg で、[^。]+。$/.test(
         await page.textContent("#detail-status")));
     // 入力数値抹消 takes the figures away, and says so; the panel's own
     // inputs keep their texts.

@@ -76,14 +76,17 @@ test("keyboard only: through the window in the design's order, the morning check
                     "Command11", "Text13"];
     const morning = ["DrinkPreset", "DrinkVolume", "DrinkStrength", "DrinkCount", "AddDrink",
                      "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
-    const panel = ["BackMeasured", "BackHours", "BackMinutes", "DriveTime", "TestTime",
+    const official = [1, 2].flatMap((n) => ["Label", "R", "Beta", "Ratio", "Gravity", "Figure"].map(
+        (field) => `Official${field}${n}`));
+    const panel = ["PurposeCheck", ...official,
+                   "BackMeasured", "BackHours", "BackMinutes", "DriveTime", "TestTime",
                    "PostAmount", "PostStrength", "PostTime", "DrinkStart", "DrinkEnd",
                    "DrinkingHours", "DrinkingMinutes", "AbsorbFast", "AbsorbSlow", "DeficitLow",
-                   "DeficitHigh", "CaseName", "Subject", "Preparer",
-                   "PrintSheet"];
+                   "DeficitHigh", "CaseName", "Subject", "Preparer", "IncidentDate",
+                   "ExhibitNumber", "EvidenceRef", "PrintSheet"];
     // A time input takes Tab between its own fields: it counts once.
     const forward = [await Focused(page)];
-    for (let i = 0; i < 90 && forward.at(-1) && forward.at(-1) !== "PrintSheet"; ++i) {
+    for (let i = 0; i < 120 && forward.at(-1) && forward.at(-1) !== "PrintSheet"; ++i) {
       await page.keyboard.press("Tab");
       const id = await Focused(page);
       if (id !== forward.at(-1)) forward.push(id);
@@ -91,7 +94,7 @@ test("keyboard only: through the window in the design's order, the morning check
     assert.deepEqual(forward, [...window, ...morning, ...panel]);
     const back = [];
     const after = [...morning, ...panel];
-    for (let i = 0; i < 90 && back.length < after.length + 1; ++i) {
+    for (let i = 0; i < 120 && back.length < after.length + 1; ++i) {
       await page.keyboard.press("Shift+Tab");
       const id = await Focused(page);
       if (id !== (back.at(-1) ?? "PrintSheet")) back.push(id);
