@@ -151,8 +151,10 @@ Case ComputeCase(const CaseInputs& in) {
     if (in.purpose == Purpose::Morning)
       c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
   }
+  // The prosecution's values belong to the check of their calculation.
   for (std::size_t s = 0; s < kOfficialSets; ++s)
-    if (in.officials[s]) c.officials[s] = CheckOfficial(in.entered, *in.officials[s]);
+    if (in.officials[s] && in.purpose == Purpose::Check)
+      c.officials[s] = CheckOfficial(in.entered, *in.officials[s]);
   const std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
   c.drivingHours = driving;
   c.drivingMinutes = WholeMinutes(driving);

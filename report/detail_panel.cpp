@@ -493,6 +493,38 @@ std::u16string Caveats(const analysis::Case& c) {
   return u"<ul class=\"caveats\" aria-label=\"注意点\">" + items + u"</ul>";
 }
 
+namespace {
+
+// What a change of the panel's own inputs moves: the figure at driving back
+// from a test, each stated figure's check, and the absorption model.
+std::u16string Summary(const analysis::Case& c) {
+  std::u16string text;
+  const auto add = [&](const std::u16string& part) { text += (text.empty() ? u"" : u"、") + part; };
+  if (c.back) {
+    const analysis::BackAnalysis& a = *c.back;
+    if (a.figures[1].atDriving && a.figures[2].atDriving) {
+      add(u"後の検査からの運転時の数値 " + Number(a.figures[1].atDriving.figure) + u"〜" +
+          Number(a.figures[2].atDriving.figure) + u" mg/L");
+    }
+  }
+  for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
+    if (!c.officials[s] || !c.officials[s]->result) continue;
+    const analysis::OfficialCheck& o = *c.officials[s];
+    add(OfficialTitle(o.set, s) + u" " + Number(o.result.figure) + u" mg" +
+        (o.match == analysis::Match::None     ? u""
+         : o.match == analysis::Match::Differ ? u"（不一致）"
+                                              : u"（一致）"));
+  }
+  if (c.absorption && c.absorption->model) {
+    const analysis::Absorption& m = *c.absorption->model;
+    add(u"吸収のモデルで運転時 " + Number(m.lowest.figure) + u"〜" + Number(m.highest.figure) +
+        u" mg");
+  }
+  return text.empty() ? u"" : text + u"。";
+}
+
+}  // namespace
+
 PanelHtml DetailPanel(const analysis::Case& c) {
   std::u16string html = Answer(c, Figures::Exact);
   html += ScenarioTable(c, Figures::Exact);
@@ -505,7 +537,7 @@ PanelHtml DetailPanel(const analysis::Case& c) {
   html += u"<figure>" + Chart(c) +
           u"<figcaption>四つの前提による呼気1リットルあたりのアルコール量の推移（線の種類は凡例の"
           u"とおり、縦線は入力した経過時間、破線は0.15と0.25）</figcaption></figure>";
-  return {html, Headline(c)};
+  return {html, Headline(c), Summary(c)};
 }
 
 }  // namespace report

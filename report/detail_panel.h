@@ -22,6 +22,7 @@ enum class Figures { Exact, FourDecimals };
 struct PanelHtml {
   std::u16string results;   // everything below the panel's heading and inputs
   std::u16string headline;  // the answer in one sentence, for announcing
+  std::u16string summary;   // the figures the panel's own inputs move, in one sentence
 };
 PanelHtml DetailPanel(const analysis::Case& c);
 

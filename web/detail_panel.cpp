@@ -21,9 +21,11 @@
 // The page's side (page.js).
 // clang-format off
 EM_JS(void, ShowPanel, (const char16_t* results, int resultBytes, const char16_t* headline,
-                        int headlineBytes, const char16_t* sheet, int sheetBytes), {
+                        int headlineBytes, const char16_t* sheet, int sheetBytes,
+                        const char16_t* summary, int summaryBytes), {
   Module.page.showDetail(UTF16ToString(results, resultBytes),
-                         UTF16ToString(headline, headlineBytes), UTF16ToString(sheet, sheetBytes));
+                         UTF16ToString(headline, headlineBytes), UTF16ToString(sheet, sheetBytes),
+                         UTF16ToString(summary, summaryBytes));
 });
 
 EM_JS(char16_t*, Now, (), {
@@ -92,9 +94,9 @@ int Bytes(std::u16string_view text) {
 }
 
 void Show(std::u16string_view results, std::u16string_view headline = u"",
-          std::u16string_view sheet = u"") {
+          std::u16string_view sheet = u"", std::u16string_view summary = u"") {
   ShowPanel(results.data(), Bytes(results), headline.data(), Bytes(headline), sheet.data(),
-            Bytes(sheet));
+            Bytes(sheet), summary.data(), Bytes(summary));
 }
 
 std::u16string PageLink() {
@@ -227,7 +229,7 @@ void ShowDetailPanel() {
       when, BoxText("CaseName"),     BoxText("Subject"),       BoxText("Preparer"),   PageLink(),
       {},   BoxText("IncidentDate"), BoxText("ExhibitNumber"), BoxText("EvidenceRef")};
   head.qr = QrOf(head.link);
-  Show(Doubts(c) + panel.results, panel.headline, report::SheetHtml(c, head));
+  Show(Doubts(c) + panel.results, panel.headline, report::SheetHtml(c, head), panel.summary);
 }
 
 void ClearDetailPanel(std::u16string_view title) {

@@ -165,7 +165,8 @@ const page = {
   },
 
   // Built by the C++ from numbers, fixed texts and escaped input only.
-  showDetail(results, headline, sheet) {
+  showDetail(results, headline, sheet, summary) {
+    this.summary = summary;
     document.getElementById("detail-results").innerHTML = results;
     const line = document.getElementById("detail-headline");
     if (line.textContent !== headline) line.textContent = headline;
@@ -403,14 +404,19 @@ const page = {
     } finally {
       this.busy = false;
       if (!morning && (button === "Command1" || button === "Command2")) this.announcePanel();
+      this.spokenSummary = this.summary;
       if (button === "Command1") {
         // Calculated from the boxes as they stand, unless it ended in a caution.
         this.changed = document.getElementById("detail").hidden ||
                        !!document.querySelector("#detail-results > .unread");
         this.writeLink();
-        // On a phone the panel lies below the fold: bring its answer into view.
+        // On a phone the panel lies below the fold: its answer comes into
+        // view with the focus, so that the scroll and the reader agree.
         const panel = document.getElementById("detail");
         if (!morning && !panel.hidden && matchMedia(kNarrow).matches) {
+          const headline = document.getElementById("detail-headline");
+          headline.tabIndex = -1;
+          headline.focus({preventScroll: true});
           document.getElementById("detail-title").scrollIntoView({block: "start"});
         }
       }
@@ -499,7 +505,13 @@ const page = {
       Module.ccall("UpdatePanel", null, [], []);
       this.writeLink();
       clearTimeout(quiet);
-      quiet = setTimeout(() => this.announce("計算の詳細を更新しました。"), kQuietMs);
+      // The figures that moved since they were last said, once the typing
+      // stops; or that none did.
+      quiet = setTimeout(() => {
+        const moved = this.summary && this.summary !== this.spokenSummary;
+        this.spokenSummary = this.summary;
+        this.announce(moved ? this.summary : "計算の詳細を更新しました。");
+      }, kQuietMs);
     };
     document.getElementById("detail-inputs").addEventListener("input", rework);
     this.form().addEventListener("input", rework);

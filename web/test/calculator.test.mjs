@@ -568,6 +568,110 @@ test("the absorption model shows how low the figure may have been at driving", a
   await page.close();
 });
 
+// A police range stated at ratio 2000 with the two ends of r and β, each to
+// two decimals: entered once as two columns, checked against our figures.
+const kOfficials = {OfficialLabel1: "捜査報告書の上限", OfficialR1: "0.6", OfficialBeta1: "0.11",
+                    OfficialRatio1: "2000", OfficialFigure1: "0.37",
+                    OfficialLabel2: "捜査報告書の下限", OfficialR2: "0.96", OfficialBeta2: "0.19",
+                    OfficialRatio2: "2000", OfficialFigure2: "0.17"};
+const OfficialLine = (values, figure2) =>
+    [...values, "捜査報告書の上限", "0.6", "0.11", "2000", "", "0.37",
+     "捜査報告書の下限", "0.96", "0.19", "2000", "", figure2].join("\t");
+
+test("the prosecution's range stands beside ours, and what they stated is checked", async () => {
+  const page = await Calculator();
+  assert.equal(await page.isChecked("#PurposeCheck"), true);  // the page opens with the check
+  await Press(page, "Command1");
+  await page.waitForSelector("#detail:not([hidden])");
+  await Type(page, kOfficials);
+  const values = await Values(page);
+  const tool = Tool("--official", OfficialLine(values, "0.17"));
+  assert.deepEqual([tool[2], tool[8]], ["match-round", "match-round"]);
+  assert.deepEqual(await page.$$eval("#detail .scenarios [data-official-figure]",
+                                     (cells) => cells.map((c) => c.dataset.officialFigure)), [tool[0], tool[6]]);
+  assert.deepEqual(await page.$$eval("#detail .official-check [data-match]",
+                                     (cells) => cells.map((c) => c.dataset.match)), [tool[2], tool[8]]);
+  assert.match(await page.textContent("#detail .official-check"), /一致（四捨五入で）/);
+  assert.equal(await page.locator("#detail svg polyline.curve").count(), 6);
+  // Neither the window's verdict nor the morning's words argue against the client.
+  const words = /この計算機の判定|有罪です|アルコールが0になるのは|酒量と影響|とんでもない誤解/;
+  assert.ok(!words.test(await page.textContent("#detail")));
+  assert.match(await page.textContent("#detail-headline"), /0\.15ミリグラム以上）に照らして基準値以上です。/);
+  // A figure we do not reproduce: the r alone and the β alone that would give it.
+  await Type(page, {OfficialFigure2: "0.15"});
+  const [, , , , , , , , match, , rAlone, betaAlone] = execFileSync(
+      kTable, ["--official", "--decimal"], {input: OfficialLine(values, "0.15") + "\n"})
+      .toString().trimEnd().split("\t");
+  assert.equal(match, "differ");
+  const row = await page.locator("#detail .official-check tbody tr").nth(1).textContent();
+  assert.ok(row.includes("不一致") && row.includes(`分布係数だけなら ${rAlone}`) &&
+            row.includes(`減少率だけなら ${betaAlone}`), row);
+  // The sets and the purpose are in the link; the sheet's head fields never.
+  await Type(page, {ExhibitNumber: "弁第3号証"});
+  const link = decodeURIComponent(page.url());
+  assert.ok(link.includes("OfficialR1=0.6") && link.includes("OfficialFigure2=0.15") &&
+            link.endsWith("&p=c") && !link.includes("弁第3号証"), link);
+  // The morning after hides the sets (kept in their boxes) and says its own words.
+  await page.check("#PurposeMorning");
+  assert.equal(await page.isVisible("#OfficialR1"), false);
+  assert.equal(await page.inputValue("#OfficialR1"), "0.6");
+  assert.ok(page.url().endsWith("&p=m"));
+  assert.match(await page.textContent("#detail"), /この計算機の判定/);
+  assert.equal(await page.locator("#detail .official-check").count(), 0);
+  await page.close();
+});
+
+test("one time line: drinking's start and driving are the window's elapsed time", async () => {
+  const page = await Calculator();
+  await Press(page, "Command1");
+  await Type(page, {DrinkStart: "16:30", DriveTime: "16:45"});
+  assert.deepEqual([await page.inputValue("#Text4"), await page.inputValue("#Text8")], ["0", "15"]);
+  assert.equal(await page.isVisible("#TimeNotice"), false);
+  // A box typed to disagree: the clock time of driving goes, and the notice names both.
+  await Type(page, {Text8: "5"});
+  assert.equal(await page.inputValue("#DriveTime"), "");
+  const notice = await page.textContent("#TimeNotice");
+  assert.ok(notice.includes("飲酒開始後の経過時間") && notice.includes("運転した時刻"), notice);
+  assert.equal(await page.isVisible("#TimeNotice"), true);
+  await page.close();
+  // A link whose clock times and boxes disagree: the clock times hold (the next day too).
+  const again = await context.newPage();
+  await again.goto(`${url}${Whole("200")}&DrinkStart=23%3A30&DriveTime=00%3A10`);
+  await again.waitForSelector("dialog#box[open]");
+  assert.deepEqual([await again.inputValue("#Text4"), await again.inputValue("#Text8")], ["0", "40"]);
+  await again.close();
+});
+
+// Everything given: two official sets, a drink after driving, every head field.
+test("the sheet to file fits two pages and carries no verdict words", async () => {
+  const page = await Calculator();
+  await Press(page, "Command1");
+  await Type(page, {...kOfficials, BackMeasured: "0.22", DriveTime: "21:10", TestTime: "22:05",
+                    PostAmount: "350", PostStrength: "9", PostTime: "21:40",
+                    CaseName: "令和8年（わ）第1号 道路交通法違反被告事件", Subject: "甲野太郎",
+                    Preparer: "弁護士 乙川花子", IncidentDate: "2026-11-20",
+                    ExhibitNumber: "弁第3号証", EvidenceRef: "捜査報告書（乙5）"});
+  await page.evaluate(() => { window.print = () => {}; });
+  await Press(page, "PrintSheet");
+  const dir = mkdtempSync(join(tmpdir(), "widmark-sheet-"));
+  try {
+    writeFileSync(join(dir, "sheet.pdf"), await page.pdf({preferCSSPageSize: true}));
+    const info = execFileSync("pdfinfo", [join(dir, "sheet.pdf")]).toString();
+    assert.equal(Number(/Pages:\s+(\d+)/.exec(info)[1]), 2);
+    const text = execFileSync("pdftotext", ["-raw", join(dir, "sheet.pdf"), "-"]).toString()
+        .replace(/\s+/g, "");
+    for (const words of ["弁第3号証", "2026-11-20", "捜査報告書（乙5）", "弁護士乙川花子", "署名",
+                         "捜査報告書の上限", "捜査報告書の下限", "一致（四捨五入で）", "日本酒量と濃度",
+                         "飲酒開始から運転まで"]) {
+      assert.ok(text.includes(words), `${words} is on the sheet`);
+    }
+    assert.ok(!/有罪です|不該当|この計算機の判定|アルコールが0になるのは|とんでもない誤解|酒量と影響|あなたの体重は/.test(text), text);
+  } finally {
+    rmSync(dir, {recursive: true, force: true});
+  }
+  await page.close();
+});
+
 // A link with every box, Text1 as given.
 const Whole = (text1) => "#v=1&" + kStartTexts.map((t, i) => `Text${i + 1}=${i ? t : text1}`).join("&");
 

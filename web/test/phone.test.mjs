@@ -86,6 +86,8 @@ for (const width of [320, 360, 390, 430]) {
       const line = (await Values(page)).join("\t") + "\n";
       const [, figure] = execFileSync(kTable, {input: line}).toString().split("\t");
       assert.equal(await page.textContent("#Label24"), figure);
+      // The panel's answer came into view with the focus.
+      assert.equal(await page.evaluate(() => document.activeElement.id), "detail-headline");
       await page.fill("#BackMeasured", "0.1");
       const measured = await Measure(page);
       assert.equal(measured.scroll, 0);
@@ -93,6 +95,15 @@ for (const width of [320, 360, 390, 430]) {
       // One column: each box below its caption.
       const [caption, box] = await Promise.all(["#Label3", "#Text2"].map((s) => page.locator(s).boundingBox()));
       assert.ok(box.y >= caption.y + caption.height - 1);
+      // Every panel label stands directly above its own box, at its left edge.
+      const misplaced = await page.$$eval("#detail-inputs label[for]", (labels) => labels.flatMap((label) => {
+        const box = document.getElementById(label.htmlFor);
+        if (!box.getClientRects().length) return [];
+        const [l, b] = [label.getBoundingClientRect(), box.getBoundingClientRect()];
+        const above = b.top >= l.bottom - 1 && b.top - l.bottom < 8 && Math.abs(b.left - l.left) < 2;
+        return above ? [] : [`${label.htmlFor} ${Math.round(l.left)},${Math.round(l.bottom)} ${Math.round(b.left)},${Math.round(b.top)}`];
+      }));
+      assert.deepEqual(misplaced, []);
     } finally {
       await context.cleanup();
     }

@@ -248,7 +248,10 @@ test("the panel's own changes are said once, when the typing stops", async () =>
     await page.keyboard.type("0.12", {delay: 30});
     await page.waitForFunction(() => window.said.length > 0);
     await new Promise((done) => setTimeout(done, 1500));
-    assert.deepEqual(await page.evaluate(() => window.said), ["計算の詳細を更新しました。"]);
+    // One short sentence: the figures the new input moved.
+    const said = await page.evaluate(() => window.said);
+    assert.equal(said.length, 1, said.join(" / "));
+    assert.match(said[0], /^後の検査からの運転時の数値 [\d.]+〜[\d.]+ mg\/L。$/);
   } finally {
     await context.cleanup();
   }
