@@ -70,7 +70,11 @@ void QtToolkit::SetCaption(std::string_view label, std::u16string_view caption) 
 }
 
 void QtToolkit::SetVisible(std::string_view button, bool visible) {
-  Found(m_form.Button(button), button, "button")->setVisible(visible);
+  QWidget* widget = Found(m_form.Button(button), button, "button");
+  if (!visible) m_refocus = widget->hasFocus() ? widget : nullptr;
+  widget->setVisible(visible);
+  if (visible && m_refocus == widget) widget->setFocus(Qt::OtherFocusReason);
+  if (visible) m_refocus = nullptr;
 }
 
 toolkit::PrintFault QtToolkit::PrintWindow() {

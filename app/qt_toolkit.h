@@ -4,6 +4,8 @@
 
 #include "toolkit/toolkit.h"
 
+class QWidget;
+
 namespace app {
 
 class Form1;
@@ -23,6 +25,9 @@ class QtToolkit : public toolkit::Toolkit {
 
  private:
   Form1& m_form;
+  // A button that held the focus when it was hidden gets it back when shown:
+  // Qt would otherwise leave it on the next control.
+  QWidget* m_refocus = nullptr;
 };
 
 }  // namespace app

@@ -8,6 +8,7 @@
 
 #include "analysis/back_calculation.h"
 #include "analysis/limit_amounts.h"
+#include "analysis/official.h"
 #include "analysis/scenarios.h"
 #include "calc/calculate_command.h"
 #include "calc/number_text.h"
@@ -279,6 +280,40 @@ TEST(Analysis, CautiousFromTheEndStartsAtZeroWhenDrivingCameFirst) {
   EXPECT_EQ(s.inputs.ElapsedMinutes, 0);
   ASSERT_TRUE(s.result);
   EXPECT_EQ(s.result.figure, analysis::CautiousFromEnd(Read(window), 60).result.figure);
+}
+
+// A stated figure is matched against our double's exact value: a decimal
+// that reads as a double just below it rounds and cuts down, and a carry
+// runs through every nine.
+TEST(Official, RoundsAndCutsTheExactDouble) {
+  struct Row {
+    double figure;
+    int decimals;
+    bool cut;
+    const char* digits;
+  };
+  const Row kRows[] = {
+      {0.125, 2, false, "13"},         // exactly half: up
+      {0.145, 2, false, "14"},         // the double is 0.14499999…
+      {0.15, 2, true, "14"},           // and 0.15 is 0.14999999…
+      {0.15, 2, false, "15"},          // rounded, it is 0.15
+      {0.9996, 3, false, "1000"},      // the carry into the whole
+      {-0.125, 2, false, "13"},        // half away from zero
+      {0.3707321472, 2, false, "37"},  // the police figure
+      {0, 3, false, "0"},              // nothing to round
+  };
+
+  for (const Row& row : kRows)
+    EXPECT_EQ(analysis::RoundedDigits(row.figure, row.decimals, row.cut), row.digits)
+        << row.figure << " to " << row.decimals << (row.cut ? " cut" : " rounded");
+  // Typed as the input rule reads it: full-width forms, a sign, decimals kept.
+  const auto stated = analysis::ReadStatedFigure(u"－０．２０");
+  ASSERT_TRUE(stated);
+  EXPECT_EQ(stated->digits, "020");
+  EXPECT_EQ(stated->decimals, 2);
+  EXPECT_TRUE(stated->negative);
+  EXPECT_FALSE(analysis::ReadStatedFigure(u"2e-1"));
+  EXPECT_FALSE(analysis::ReadStatedFigure(u"0.2mg"));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "app/caption_label.h"
+#include "app/qt_toolkit.h"
 #include "app/wrap_button.h"
 
 using app::Form1;
@@ -74,6 +75,20 @@ class Form1Test : public QObject {
     QTest::keyClicks(m_form->Box("Text1"), QStringLiteral("360"));
     QCOMPARE(m_form->Box("Text1")->text(), QStringLiteral("360"));
     m_form->Box("Text1")->setText(QStringLiteral("200"));
+  }
+
+  // 印刷する hides itself while it prints: Qt moves the focus on, and without
+  // it coming back a second Enter would open 使用目的 instead of printing.
+  void printKeepsTheFocusOnItsButton() {
+    QWidget* print = m_form->Button("Command3");
+    print->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), print);
+    app::QtToolkit toolkit(*m_form);
+    toolkit.SetVisible("Command3", false);
+    QVERIFY(QApplication::focusWidget() != print);
+    toolkit.SetVisible("Command3", true);
+    QCOMPARE(QApplication::focusWidget(), print);
+    m_form->Box("Text1")->setFocus();
   }
 
   void tabVisitsBoxesAndButtonsInDesignOrder() {
