@@ -222,13 +222,8 @@ std::string Back(const analysis::Case& c) {
   return out;
 }
 
-// The absorption model's fields after the thirteen boxes, in their order.
-constexpr std::array<const char*, 12> kAbsorbFields = {
-    "DrinkingHours", "DrinkingMinutes", "BackMeasured", "BackHours",  "BackMinutes", "PostAmount",
-    "PostStrength",  "PostMinutes",     "AbsorbFast",   "AbsorbSlow", "DeficitLow",  "DeficitHigh"};
-
-// One --absorb line: the model's twelve fields, or error and why.
-std::string Absorb(std::string_view line) {
+// A line's tab-separated texts, as views into it.
+std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> texts;
   for (std::size_t start = 0; start <= line.size();) {
     std::size_t tab = line.find('\t', start);
@@ -236,6 +231,17 @@ std::string Absorb(std::string_view line) {
     texts.push_back(line.substr(start, tab - start));
     start = tab + 1;
   }
+  return texts;
+}
+
+// The absorption model's fields after the thirteen boxes, in their order.
+constexpr std::array<const char*, 12> kAbsorbFields = {
+    "DrinkingHours", "DrinkingMinutes", "BackMeasured", "BackHours",  "BackMinutes", "PostAmount",
+    "PostStrength",  "PostMinutes",     "AbsorbFast",   "AbsorbSlow", "DeficitLow",  "DeficitHigh"};
+
+// One --absorb line: the model's twelve fields, or error and why.
+std::string Absorb(std::string_view line) {
+  std::vector<std::string_view> texts = Fields(line);
   constexpr std::size_t kMost = calc::kInputBoxes + kAbsorbFields.size();
   if (texts.size() < calc::kInputBoxes || texts.size() > kMost) {
     return "error\t" + std::to_string(texts.size()) + " fields, " +
@@ -288,13 +294,7 @@ std::string Absorb(std::string_view line) {
 
 // One --official line: six fields for each of the two sets.
 std::string Official(std::string_view line) {
-  std::vector<std::string_view> texts;
-  for (std::size_t start = 0; start <= line.size();) {
-    std::size_t tab = line.find('\t', start);
-    if (tab == std::string_view::npos) tab = line.size();
-    texts.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
+  std::vector<std::string_view> texts = Fields(line);
   constexpr std::size_t kSetFields = 6;
   constexpr std::size_t kOne = calc::kInputBoxes + kSetFields, kTwo = kOne + kSetFields;
   if (texts.size() != kOne && texts.size() != kTwo) {
@@ -590,13 +590,7 @@ int Sheet(const std::string& first, const Line& in) {
     }
     return minutes;
   };
-  std::vector<std::string> texts;
-  for (std::size_t start = 0; start <= first.size();) {
-    std::size_t tab = first.find('\t', start);
-    if (tab == std::string::npos) tab = first.size();
-    texts.push_back(first.substr(start, tab - start));
-    start = tab + 1;
-  }
+  std::vector<std::string_view> texts = Fields(first);
   texts.resize(18);
   const std::optional<int> delay = between("DriveTime", "TestTime", {"PostTime", "TestTime"});
   if (delay && in.back && (*delay / 60 != in.back->hours || *delay % 60 != in.back->minutes)) {
@@ -689,7 +683,7 @@ int Sheet(const std::string& first, const Line& in) {
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
     link += "&Text" + std::to_string(i + 1) + "=" + Encoded(texts[i]);
   for (const LinkField& f : kLinkFields) {
-    const std::string value = f.field >= 0         ? texts[static_cast<std::size_t>(f.field)]
+    const std::string value = f.field >= 0 ? std::string(texts[static_cast<std::size_t>(f.field)])
                               : keys.count(f.name) ? keys[f.name]
                                                    : "";
     if (!value.empty()) link += std::string("&") + f.name + "=" + Encoded(value);
