@@ -1,10 +1,17 @@
 #!/usr/bin/python3
-"""Makes each fault of a list, one at a time, in a copy of the tree, and runs
-the tests that should catch it: killed when a test fails, survived when all
-pass. The copy and its builds live under build-mutants/ and are reused.
+"""Makes each fault of a list, or faults it draws itself, one at a time, in a
+copy of the tree, and runs the tests that should catch it: killed when a test
+fails, survived when all pass. The copy and its builds live under
+build-mutants/ and are reused. Before the first fault every suite it will run
+must pass on the unchanged tree; if one does not, it stops and names the test.
 
 Usage: tests/mutants.py [--list tests/mutants.txt] [NAME-PART ...]
+       tests/mutants.py --random N --since REV [--seed S]
 Faults whose name contains a NAME-PART are run; without one, all of them.
+With --random, N faults are drawn from the product's lines changed since REV
+(never tests, data or docs), one operator each (tests/random_faults.py), a
+fault that does not build drawn again; each runs the suite of its folder.
+Faults listed in tests/equivalent.txt (no user could see them) leave the score.
 
 The list: blocks of
   == what the fault is
@@ -15,6 +22,8 @@ The list: blocks of
 """
 import argparse
 import os
+import random
+import re
 import shutil
 import subprocess
 import sys
@@ -86,6 +95,21 @@ def build(suite):
     return run(["cmake", "--build", native, "-j", str(os.cpu_count())], WORK, WORK / "build.log")
 
 
+def environment():
+    """What the browser suites read from the environment: the site and the
+    table tool of this copy's own web build."""
+    return {"WIDMARK_SITE": str(WORK / "web/site"),
+            "WIDMARK_TABLE": str(WORK / "web/tools/widmark-table.js")}
+
+
+def failing(suite, log):
+    """The names of the tests that failed, from a suite's log."""
+    text = log.read_text(errors="replace") if log.exists() else ""
+    if suite[0] == "browser":
+        return re.findall(r"^not ok \d+ - (.*)$", text, re.M) or ["(no test ran)"]
+    return re.findall(r"^\s*\d+ - (\S+) \(", text, re.M) or ["(the build or ctest failed)"]
+
+
 def passes(suite):
     """True when every test of the suite passes (the fault survives)."""
     kind = suite[0]
@@ -95,25 +119,49 @@ def passes(suite):
                     "-E", "print_to_pdf|accessibility|screen_reader"], WORK, log)
     if kind == "gui":
         return run(["ctest", "--test-dir", WORK / "native", "-R",
-                    "accessibility|screen_reader|form1_test"], WORK, log)
+                    "accessibility|screen_reader|form1_test|message_box_test|close_test|print_to_pdf"],
+                   WORK, log)
     command = ["node", "--test", "--test-reporter=tap"]
     if len(suite) > 2:
         command.append(f"--test-name-pattern={suite[2]}")
-    command.append(suite[1])
-    ok = run(command, TREE / "web/test", log, {"WIDMARK_SITE": str(WORK / "web/site")})
+    command.extend(suite[1].split(","))
+    ok = run(command, TREE / "web/test", log, environment())
     tap = log.read_text()
     return ok and "# fail 0" in tap and "# pass 0" not in tap
+
+
+def baseline(suites):
+    """Every suite passes on the unchanged tree, or the run stops here."""
+    for suite in suites:
+        if not build("browser" if suite[0] == "browser" else "native"):
+            sys.exit(f"the unchanged tree does not build (see {WORK / 'build.log'})")
+        if not passes(suite):
+            names = ", ".join(failing(suite, WORK / "test.log"))
+            sys.exit(f"the unchanged tree fails {' '.join(suite)}: {names}")
+        print(f"baseline  {' '.join(suite)} passes", flush=True)
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--list", default=str(ROOT / "tests/mutants.txt"))
+    parser.add_argument("--random", type=int, metavar="N")
+    parser.add_argument("--since", metavar="REV")
+    parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("names", nargs="*")
     args = parser.parse_args()
+    if args.random is not None:
+        if not args.since:
+            sys.exit("--random needs --since REV")
+        return random_run(args.random, args.since, args.seed)
     faults = [f for f in parse(args.list)
               if not args.names or any(n in f["name"] for n in args.names)]
     WORK.mkdir(exist_ok=True)
     copy_tree()
+    suites = []
+    for fault in faults:
+        if fault["suite"] not in suites:
+            suites.append(fault["suite"])
+    baseline(suites)
     killed, survived, stillborn = [], [], []
     for fault in faults:
         path = TREE / fault["file"]
@@ -142,6 +190,58 @@ def main():
     print(f"\n{len(killed)} killed, {len(survived)} survived, {len(stillborn)} did not build; "
           f"score {len(killed)}/{counted} = {100 * len(killed) / max(counted, 1):.1f} %")
     return 1 if survived or stillborn else 0
+
+
+def random_run(count, since, seed):
+    """Draws `count` faults that build from the lines changed since `since`,
+    runs each against its folder's suite, and prints the score."""
+    sys.path.insert(0, str(Path(__file__).resolve().parent))
+    import random_faults  # beside this file
+    WORK.mkdir(exist_ok=True)
+    copy_tree()
+    candidates = random_faults.drawn(random_faults.candidates(ROOT, since), random.Random(seed))
+    equivalent = random_faults.equivalent(ROOT / "tests/equivalent.txt")
+    suites = []
+    for fault in candidates:
+        if fault.suite not in suites:
+            suites.append(fault.suite)
+    baseline(suites)
+    killed, survived, skipped, tried = [], [], [], 0
+    for fault in candidates:
+        if len(killed) + len(survived) + len(skipped) == count:
+            break
+        path = TREE / fault.file
+        original = path.read_text()
+        lines = original.split("\n")
+        if lines[fault.line - 1] != fault.old:
+            continue
+        tried += 1
+        kind = "browser" if fault.suite[0] == "browser" else "native"
+        try:
+            lines[fault.line - 1] = fault.new
+            path.write_text("\n".join(lines))
+            if not build(kind):
+                continue  # drawn again: the next candidate
+            if fault.key() in equivalent:
+                skipped.append(fault)
+                print(f"equivalent {fault}", flush=True)
+            elif passes(fault.suite):
+                survived.append(fault)
+                print(f"SURVIVED  {fault}", flush=True)
+            else:
+                killed.append(fault)
+                print(f"killed    {fault}", flush=True)
+        finally:
+            path.write_text(original)
+            os.utime(path)
+    build("native")
+    counted = len(killed) + len(survived)
+    print(f"\nseed {seed}, since {since}: {len(killed)} killed, {len(survived)} survived, "
+          f"{len(skipped)} equivalent, {tried - counted - len(skipped)} did not build; "
+          f"score {len(killed)}/{counted} = {100 * len(killed) / max(counted, 1):.1f} %")
+    for fault in survived:
+        print(f"  survived {fault}")
+    return 0
 
 
 if __name__ == "__main__":
