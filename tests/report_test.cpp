@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "analysis/morning.h"
 #include "calc/number_text.h"
@@ -368,16 +369,40 @@ const SheetCase kSheets[] = {
       {2, {true, false, false, true}}}},
 };
 
+// The first tag closed out of turn, or left open, in HTML or SVG; "" where
+// every element closes in order. A browser would quietly move what follows
+// an unclosed table to before it.
+std::string Unbalanced(const std::string& html) {
+  static const std::regex kTag("<(/?)([a-zA-Z][a-zA-Z0-9]*)[^>]*?(/?)>");
+  static const std::regex kVoid("br|meta|input|img");
+  std::vector<std::string> open;
+  for (auto it = std::sregex_iterator(html.begin(), html.end(), kTag); it != std::sregex_iterator();
+       ++it) {
+    const std::string name = (*it)[2];
+    if ((*it)[3].length() > 0 || std::regex_match(name, kVoid)) continue;
+    if ((*it)[1].length() == 0) {
+      open.push_back(name);
+    } else if (open.empty() || open.back() != name) {
+      return "</" + name + "> closes " + (open.empty() ? "nothing" : "<" + open.back() + ">");
+    } else {
+      open.pop_back();
+    }
+  }
+  return open.empty() ? "" : "<" + open.back() + "> is never closed";
+}
+
 // Recorded with WIDMARK_RECORD_REPORT=1, then read through by hand.
 TEST(Report, PanelAndSheetReadAsRecorded) {
   std::string text;
   for (const SheetCase& c : kSheets) {
     const analysis::Case worked = analysis::ComputeCase(c.in);
     const report::PanelHtml panel = report::DetailPanel(worked);
+    EXPECT_EQ(Unbalanced(Utf8(panel.results)), "") << c.name << ", the panel";
     text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
     text += AsText(Utf8(panel.results));
     report::SheetHead head = c.head;
     if (head.when.empty()) head.when = u"2026年12月8日 21:00";
+    EXPECT_EQ(Unbalanced(Utf8(report::SheetHtml(worked, head))), "") << c.name << ", the sheet";
     text += "--- sheet\n" + AsText(Utf8(report::SheetHtml(worked, head)));
   }
   if (std::getenv("WIDMARK_RECORD_REPORT")) {
