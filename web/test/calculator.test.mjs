@@ -593,6 +593,24 @@ test("the prosecution's range stands beside ours, and what they stated is checke
                                      (cells) => cells.map((c) => c.dataset.match)), [tool[2], tool[8]]);
   assert.match(await page.textContent("#detail .official-check"), /一致（四捨五入で）/);
   assert.equal(await page.locator("#detail svg polyline.curve").count(), 6);
+  // Room to read: the panel takes the page's width, and a heading's lines
+  // break only after ・ or 、 or before （, never inside a word.
+  await page.setViewportSize({width: 1280, height: 900});
+  assert.equal(await page.evaluate(() => document.getElementById("detail").offsetWidth), 1000);
+  const broken = await page.$$eval("#detail th", (cells) => cells.flatMap((th) => {
+    const node = th.firstChild;
+    if (!node || node.nodeType !== Node.TEXT_NODE) return [];
+    const range = document.createRange();
+    const tops = [...node.textContent].map((_, i) => {
+      range.setStart(node, i);
+      range.setEnd(node, i + 1);
+      return Math.round(range.getBoundingClientRect().top);
+    });
+    return tops.flatMap((top, i) => i > 0 && top > tops[i - 1] &&
+        !"・、）".includes(node.textContent[i - 1]) && node.textContent[i] !== "（"
+        ? [`${node.textContent.slice(0, i)}|${node.textContent.slice(i)}`] : []);
+  }));
+  assert.deepEqual(broken, []);
   // Neither the window's verdict nor the morning's words argue against the client.
   const words = /この計算機の判定|有罪です|アルコールが0になるのは|酒量と影響|とんでもない誤解/;
   assert.ok(!words.test(await page.textContent("#detail")));
