@@ -530,7 +530,8 @@ PanelHtml DetailPanel(const analysis::Case& c) {
   html += ScenarioTable(c, Figures::Exact);
   html += OfficialTable(c, Figures::Exact);
   html += WorkingTable(c);
-  html += AmountTable(c);
+  // Never how much one may drink to the morning after.
+  if (!Morning(c)) html += AmountTable(c);
   html += BackSection(c, Figures::Exact);
   html += Caveats(c);
   html += AbsorptionSection(c, Figures::Exact);

@@ -235,7 +235,7 @@ std::u16string SheetHtml(const analysis::Case& c, const SheetHead& head) {
   html += OfficialTable(c, Figures::FourDecimals);
   html += Sources(c, head);
   html += WorkingTable(c);
-  html += AmountTable(c);
+  if (c.inputs.purpose != analysis::Purpose::Morning) html += AmountTable(c);
   html += BackSection(c, Figures::FourDecimals);
   html += Caveats(c);
   html += AbsorptionSection(c, Figures::FourDecimals);

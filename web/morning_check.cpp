@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -147,13 +148,25 @@ void AddDrink() {
       return;
     }
     texts[i] = calc::NumberToText16(*read.value);
+    // A count is a whole number of servings, one at least.
+    if (i == 2 && !(*read.value >= 1 && std::floor(*read.value) == *read.value)) {
+      Refuse(u"「杯数」は1以上の整数で入力して下さい（入力：" + read.text + u"）。", kFields[i].id);
+      return;
+    }
   }
-  const analysis::Drink kind = report::kDrinkPresets[preset].kind;
-  const std::u16string shown = std::u16string(report::DrinkTitle(kind)) + u" " + texts[0] + u"mL " +
-                               texts[1] + u"% × " + texts[2];
+  // The row keeps the drink's name; a serving or strength typed over the
+  // preset's is the user's own, counted as the preset's kind.
+  const report::DrinkPreset& chosen = report::kDrinkPresets[preset];
+  const analysis::Drink kind = chosen.kind;
+  const bool asPreset = texts[0] == chosen.volume && texts[1] == chosen.strength;
+  const std::u16string shown = (asPreset ? std::u16string(chosen.name)
+                                         : u"手入力（" + std::u16string(report::DrinkTitle(kind)) +
+                                               u"） " + texts[0] + u"mL " + texts[1] + u"%") +
+                               u" × " + texts[2];
   AppendDrinkRow(static_cast<int>(kind), shown.data(), Bytes(shown), texts[0].data(),
                  Bytes(texts[0]), texts[1].data(), Bytes(texts[1]), texts[2].data(),
                  Bytes(texts[2]));
+  SetBoxText("DrinkCount", u"1");  // the next drink starts from one serving
 }
 
 bool FillWindow() {

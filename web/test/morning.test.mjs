@@ -90,10 +90,20 @@ test("two strengths of other drinks make one, weighted by volume; sake and beer 
   const {context, page, press} = await Open(390);
   try {
     await AddDrink(page, press, "ワイン 1杯 120mL 12%", 2);
+    assert.equal(await page.inputValue("#DrinkCount"), "1");  // each drink starts from one
     await AddDrink(page, press, "缶チューハイ 350mL 9%", 1);
-    // A row taken out again counts for nothing.
-    await AddDrink(page, press, "缶ビール 500mL 5%", 1);
+    // A row taken out again counts for nothing; a strength typed over the
+    // preset's is the user's own, named so.
+    await AddDrink(page, press, "缶ビール 500mL 5%", 1, undefined, "6");
+    // The list keeps each drink's name.
+    assert.deepEqual(await page.$$eval("#DrinkList li span", (rows) => rows.map((r) => r.textContent)),
+                     ["ワイン 1杯 120mL 12% × 2", "缶チューハイ 350mL 9% × 1", "手入力（ビール） 500mL 6% × 1"]);
     await press("#DrinkList li:last-child button");
+    // A count that is not a whole number of servings is refused, naming its box.
+    await AddDrink(page, press, "缶ビール 500mL 5%", "0.5");
+    assert.match(await page.textContent("#MorningAnswer"), /「杯数」は1以上の整数/);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "DrinkCount");
+    assert.equal(await page.locator("#DrinkList li").count(), 2);
     await page.fill("#MorningWeight", "48");
     await page.fill("#MorningStart", "20:00");
     await page.fill("#MorningEnd", "22:00");
@@ -104,6 +114,9 @@ test("two strengths of other drinks make one, weighted by volume; sake and beer 
                      ["0", "0", "590", "15", "5", String(Number(mean.toPrecision(15)))]);
     assert.deepEqual([values[3], values[7]], ["2", "0"]);  // to the end, without a time to drive
     assert.equal(await page.locator("#MorningAnswer .drive").count(), 0);
+    // Never how much one may drink: no amounts at the limit after the check.
+    assert.equal(await page.locator("#detail .amounts").count(), 0);
+    assert.ok(!(await page.textContent("#detail")).includes("cc 以上で0.15以上"));
   } finally {
     await context.cleanup();
   }
