@@ -192,7 +192,13 @@ std::u16string ScenarioTable(const analysis::Case& panel, Figures figures) {
              &analysis::OfficialCheck::minutesToLimit);
   minutesRow(u"0になるまで", &analysis::ScenarioAnalysis::minutesToZero,
              &analysis::OfficialCheck::minutesToZero);
-  return html + u"</tbody></table>";
+  html += u"</tbody></table>";
+  if (sets.empty()) return html;
+  // Six columns may be wider than a narrow panel: they scroll in a region of
+  // their own, which the keyboard reaches.
+  return u"<div class=\"wide\" tabindex=\"0\" role=\"region\" "
+         u"aria-label=\"四つの前提と警察・検察の数値による数値\">" +
+         html + u"</div>";
 }
 
 // The prosecution's stated figures beside ours under their own values.

@@ -52,7 +52,7 @@ constexpr std::u16string_view kSheetStyle =
     u".sheet .answer p{margin:0.5mm 0}.sheet .headline{font-weight:bold}"
     u".sheet .exhibit{float:right;margin:0;font-size:11pt;border:0.3mm solid #000;padding:0.5mm "
     u"2mm}"
-    u".sheet .signature{margin-top:4mm;break-inside:avoid}"
+    u".sheet .signature{margin-top:4mm;break-inside:avoid}.sheet .wide{overflow:visible}"
     u".sheet .signature .line{display:inline-block;width:55mm;border-bottom:0.3mm solid #000;"
     u"margin-left:2mm}"
     u".sheet .sr-only{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0)}"

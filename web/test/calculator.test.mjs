@@ -595,6 +595,14 @@ test("the prosecution's range stands beside ours, and what they stated is checke
   assert.equal(await page.locator("#detail svg polyline.curve").count(), 6);
   // Room to read: the panel takes the page's width, and a heading's lines
   // break only after ・ or 、 or before （, never inside a word.
+  // Narrower, the six columns scroll in their own region, which Tab reaches;
+  // nothing spills past the panel.
+  await page.setViewportSize({width: 800, height: 900});
+  assert.deepEqual(await page.evaluate(() => {
+    const wide = document.querySelector("#detail .wide");
+    return [wide.offsetWidth <= document.getElementById("detail").offsetWidth,
+            wide.scrollWidth > wide.clientWidth, wide.tabIndex];
+  }), [true, true, 0]);
   await page.setViewportSize({width: 1280, height: 900});
   assert.equal(await page.evaluate(() => document.getElementById("detail").offsetWidth), 1000);
   const broken = await page.$$eval("#detail th", (cells) => cells.flatMap((th) => {
