@@ -12,6 +12,23 @@ std::optional<std::int64_t> WholeMinutes(std::optional<double> hours) {
   return std::llround(*hours * 60);
 }
 
+// One curve's samples at hours x i / kChartSamples, its time starting
+// `offset` minutes after drinking began; `top` rises to the highest.
+void SampleCurve(const calc::WidmarkInputs& inputs, std::int64_t offset, double hours,
+                 std::array<std::optional<double>, kChartSamples + 1>& samples, double& top) {
+  for (int i = 0; i <= kChartSamples; ++i) {
+    calc::WidmarkInputs in = inputs;
+    in.ElapsedHours = 0;
+    in.ElapsedMinutes = std::round(hours * 60 * i / kChartSamples) - static_cast<double>(offset);
+    if (in.ElapsedMinutes < 0) continue;  // before the curve's time starts
+    const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
+    if (r && std::isfinite(r.figure)) {
+      samples[static_cast<std::size_t>(i)] = r.figure;
+      top = std::max(top, r.figure);
+    }
+  }
+}
+
 ChartSamples SampleChart(const Case& c) {
   ChartSamples chart;
   // Minutes from the start of drinking to where a scenario's own time starts.
@@ -41,39 +58,16 @@ ChartSamples SampleChart(const Case& c) {
   for (const std::optional<OfficialCheck>& o : c.officials) {
     if (!o || !o->result) continue;
     if (o->minutesToZero) hours = std::max(hours, static_cast<double>(*o->minutesToZero) / 60);
-    hours = std::max(hours, c.scenarios[0].working.ElapsedTime);
   }
   if (chart.testAt) hours = std::max(hours, *chart.testAt);
   chart.hours = std::ceil(std::clamp(hours * 1.1, 1.0, 1000.0));
 
   double top = 0.3;
-  for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
-    for (int i = 0; i <= kChartSamples; ++i) {
-      calc::WidmarkInputs in = c.scenarios[s].inputs;
-      in.ElapsedHours = 0;
-      in.ElapsedMinutes = std::round(chart.hours * 60 * i / kChartSamples) -
-                          static_cast<double>(offset(c.scenarios[s]));
-      if (in.ElapsedMinutes < 0) continue;  // before the scenario's time starts
-      const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
-      if (r && std::isfinite(r.figure)) {
-        chart.figures[s][i] = r.figure;
-        top = std::max(top, r.figure);
-      }
-    }
-  }
-  for (std::size_t s = 0; s < kOfficialSets; ++s) {
-    if (!c.officials[s] || !c.officials[s]->result) continue;
-    for (int i = 0; i <= kChartSamples; ++i) {
-      calc::WidmarkInputs in = c.officials[s]->inputs;
-      in.ElapsedHours = 0;
-      in.ElapsedMinutes = std::round(chart.hours * 60 * i / kChartSamples);
-      const calc::BreathAlcoholResult r = calc::ComputeBreathAlcohol(in);
-      if (r && std::isfinite(r.figure)) {
-        chart.officials[s][static_cast<std::size_t>(i)] = r.figure;
-        top = std::max(top, r.figure);
-      }
-    }
-  }
+  for (std::size_t s = 0; s < c.scenarios.size(); ++s)
+    SampleCurve(c.scenarios[s].inputs, offset(c.scenarios[s]), chart.hours, chart.figures[s], top);
+  for (std::size_t s = 0; s < kOfficialSets; ++s)
+    if (c.officials[s] && c.officials[s]->result)
+      SampleCurve(c.officials[s]->inputs, 0, chart.hours, chart.officials[s], top);
   if (chart.measured && std::isfinite(*chart.measured)) top = std::max(top, *chart.measured);
   if (c.absorption && c.absorption->model) {
     const Absorption& m = *c.absorption->model;

@@ -7,6 +7,7 @@
 // their figure. Standard library only; no state.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
