@@ -398,7 +398,8 @@ TEST(Report, PanelAndSheetReadAsRecorded) {
     const analysis::Case worked = analysis::ComputeCase(c.in);
     const report::PanelHtml panel = report::DetailPanel(worked);
     EXPECT_EQ(Unbalanced(Utf8(panel.results)), "") << c.name << ", the panel";
-    text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) + "\n";
+    text += std::string("=== ") + c.name + "\nheadline: " + Utf8(panel.headline) +
+            "\nsummary: " + Utf8(panel.summary) + "\n";
     text += AsText(Utf8(panel.results));
     report::SheetHead head = c.head;
     if (head.when.empty()) head.when = u"2026年12月8日 21:00";

@@ -104,6 +104,9 @@ for (const width of [320, 360, 390, 430]) {
         return above ? [] : [`${label.htmlFor} ${Math.round(l.left)},${Math.round(l.bottom)} ${Math.round(b.left)},${Math.round(b.top)}`];
       }));
       assert.deepEqual(misplaced, []);
+      // And every one of them has its own label, not only a placeholder.
+      assert.deepEqual(await page.$$eval("#detail-inputs input", (inputs) =>
+          inputs.filter((input) => !input.labels.length).map((input) => input.id)), []);
     } finally {
       await context.cleanup();
     }
