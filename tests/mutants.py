@@ -240,7 +240,7 @@ def random_run(count, since, seed):
           f"{len(skipped)} equivalent, {tried - counted - len(skipped)} did not build; "
           f"score {len(killed)}/{counted} = {100 * len(killed) / max(counted, 1):.1f} %")
     for fault in survived:
-        print(f"  survived {fault}")
+        print(f"  survived {fault}\n    key: {fault.key()}")
     return 0
 
 

@@ -30,7 +30,8 @@ class Fault:
     suite: tuple
 
     def key(self):
-        return f"{self.file} {self.operator}: {self.old.strip()} => {self.new.strip()}"
+        new = self.new.strip() if self.operator != "remove" else "(removed)"
+        return f"{self.file} {self.operator}: {self.old.strip()} => {new}"
 
     def __str__(self):
         shown = self.new.strip() if self.operator != "remove" else f"(removed) {self.old.strip()}"

@@ -16,6 +16,7 @@
 
 #include "analysis/morning.h"
 #include "calc/number_text.h"
+#include "report/absorption.h"
 #include "report/chart.h"
 #include "report/detail_panel.h"
 #include "report/morning.h"
@@ -389,6 +390,38 @@ std::string Unbalanced(const std::string& html) {
     }
   }
   return open.empty() ? "" : "<" + open.back() + "> is never closed";
+}
+
+// A model that stops says why in its own words: each cause its sentence.
+TEST(Report, TheAbsorptionModelSaysWhyItStopped) {
+  struct Row {
+    const char* name;
+    calc::WidmarkInputs entered;
+    analysis::AbsorptionRanges ranges;
+    std::optional<double> measured;
+    const char* words;
+  };
+  calc::WidmarkInputs weightless = kDefaults;
+  weightless.BodyWeight = 0;
+  calc::WidmarkInputs late = kDefaults;
+  late.ElapsedHours = 73;
+  const Row kRows[] = {
+      {"a half-life of 0", kDefaults, {0, 18, 10, 30}, std::nullopt, "吸収の半減期は0より大きい"},
+      {"a deficit over 100", kDefaults, {6, 18, 10, 101}, std::nullopt, "吸収不足は0～100"},
+      {"driving past 72 hours", late, {}, std::nullopt, "72時間の範囲の外"},
+      {"a weight of 0", weightless, {}, std::nullopt, "途中の値が計算できない"},
+      {"no dose reaches the test", kDefaults, {}, 1e300, "届く飲酒量が見つからない"},
+  };
+  for (const Row& row : kRows) {
+    analysis::CaseInputs in{row.entered};
+    in.drinkingHours = 0.5;
+    in.drinkingTime = analysis::HoursAndMinutes{0, 30};
+    in.ranges = row.ranges;
+    if (row.measured) in.back = analysis::BackInputs{*row.measured, 0, 30, std::nullopt};
+    const std::string html =
+        Utf8(report::AbsorptionSection(analysis::ComputeCase(in), report::Figures::Exact));
+    EXPECT_NE(html.find(row.words), std::string::npos) << row.name << ": " << html;
+  }
 }
 
 // Recorded with WIDMARK_RECORD_REPORT=1, then read through by hand.

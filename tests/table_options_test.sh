@@ -43,9 +43,14 @@ grep -o '<svg class="qr".*</svg>' "$dir/sheet.html" | sed 's|</svg>.*|</svg>|' \
   | sed 's|<svg class="qr"|<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400" class="qr"|' > "$dir/qr.svg"
 rsvg-convert -o "$dir/qr.png" "$dir/qr.svg"
 [ "$(zbarimg -q --raw "$dir/qr.png" 2>/dev/null)" = "$want" ] || { echo "the QR code is not the link"; exit 1; }
-for bad in $'DriveTime=21:10\nTestTime=22:10' $'Nope=1' $'CaseName=a\nCaseName=b'; do
+for bad in $'DriveTime=21:10\nTestTime=22:10' $'Nope=1' $'CaseName=a\nCaseName=b' $'Purpose=z' \
+           $'AbsorbFast=x' $'OfficialR1=x\nOfficialBeta1=0.11\nOfficialRatio1=2000' \
+           $'DrinkStart=20:00\nDriveTime=20:30'; do
   if printf '%s\n%s\n' "$case_line" "$bad" | "$tool" --sheet > "$dir/out"; then
     echo "--sheet took: $bad"; exit 1
   fi
   grep -q '^error' "$dir/out" || { echo "no error line for: $bad"; exit 1; }
 done
+# An option it does not know: the usage on standard error, exit 2.
+if "$tool" --nope 2> "$dir/usage" > /dev/null; then echo "--nope was taken"; exit 1; fi
+grep -q '^usage: widmark-table' "$dir/usage" || { echo "no usage for --nope"; exit 1; }

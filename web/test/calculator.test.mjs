@@ -561,6 +561,13 @@ test("the absorption model shows how low the figure may have been at driving", a
   assert.match(await page.textContent("#detail .caveats"), /運転は飲み終えてから2時間以内/);
   assert.equal(await page.locator("#detail svg polygon.band").count(), 1);
   assert.equal(await page.locator("#detail svg line.band-mark").count(), 2);
+  // Each empty range box shows its default: typed in, the figures stay.
+  const models = () => page.$$eval("#detail .model [data-model]", (cells) => cells.map((c) => c.dataset.model));
+  const before = await models();
+  const ranges = ["AbsorbFast", "AbsorbSlow", "DeficitLow", "DeficitHigh"];
+  for (const id of ranges) await page.fill(`#${id}`, await page.getAttribute(`#${id}`, "placeholder"));
+  assert.deepEqual(await models(), before);
+  for (const id of ranges) await page.fill(`#${id}`, "");
   // A range that cannot be is refused in words, the rest of the panel kept.
   await Type(page, {AbsorbFast: "0"});
   assert.match(await page.textContent("#detail .absorption"), /吸収の半減期は0より大きい数値/);
