@@ -32,15 +32,10 @@ void SampleCurve(const calc::WidmarkInputs& inputs, std::int64_t offset, double 
 ChartSamples SampleChart(const Case& c) {
   ChartSamples chart;
   // Minutes from the start of drinking to where a scenario's own time starts.
-  const auto offset = [&](const ScenarioAnalysis& a) -> std::int64_t {
-    return c.drinkingMinutes && a.scenario == Scenario::Cautious &&
-                   c.inputs.purpose == Purpose::Morning
-               ? *c.drinkingMinutes
-               : 0;
-  };
+  const auto offset = [&](const ScenarioAnalysis&) { return c.windowFrom; };
   const ScenarioAnalysis& entered = c.scenarios[0];
   if (entered.result && entered.working.ElapsedTime >= 0) {
-    chart.drivingAt = entered.working.ElapsedTime;
+    chart.drivingAt = entered.working.ElapsedTime + static_cast<double>(c.windowFrom) / 60;
     if (c.back && c.backMinutes) {
       chart.testAt = *chart.drivingAt + static_cast<double>(*c.backMinutes) / 60;
       chart.measured = c.inputs.back->measured;
@@ -90,6 +85,8 @@ AbsorptionResult Absorb(Case& c) {
   const CaseInputs& in = c.inputs;
   AbsorptionInputs model;
   model.entered = in.entered;
+  // The model's time runs from the start of drinking.
+  model.entered.ElapsedMinutes += static_cast<double>(c.windowFrom);
   model.drinkingHours = in.drinkingTime->hours;
   model.drinkingMinutes = in.drinkingTime->minutes;
   model.ranges = in.ranges;
@@ -142,16 +139,20 @@ Case ComputeCase(const CaseInputs& in) {
   c.scenarios = Analyse(in.entered);
   if (in.drinkingHours && std::isfinite(*in.drinkingHours * 60) && *in.drinkingHours >= 0) {
     c.drinkingMinutes = std::llround(*in.drinkingHours * 60);
-    if (in.purpose == Purpose::Morning)
-      c.scenarios[1] = CautiousFromEnd(in.entered, *c.drinkingMinutes);
+    if (in.purpose == Purpose::Morning) {
+      c.fromEnd = true;
+      c.windowFrom = *c.drinkingMinutes;
+    }
   }
   // The prosecution's values belong to the check of their calculation.
   for (std::size_t s = 0; s < kOfficialSets; ++s)
     if (in.officials[s] && in.purpose == Purpose::Check)
       c.officials[s] = CheckOfficial(in.entered, *in.officials[s]);
-  const std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+  std::optional<double> driving = HoursOf(in.entered.ElapsedHours, in.entered.ElapsedMinutes);
+  if (const std::optional<std::int64_t> minutes = WholeMinutes(driving))
+    c.drivingMinutes = *minutes + c.windowFrom;
+  if (driving) driving = *driving + static_cast<double>(c.windowFrom) / 60;
   c.drivingHours = driving;
-  c.drivingMinutes = WholeMinutes(driving);
   for (std::size_t s = 0; s < c.scenarios.size(); ++s) {
     for (std::size_t d = 0; d < kDrinks.size(); ++d) {
       c.amounts[s][d] = {AmountAtLimit(c.scenarios[s].inputs, kDrinks[d]),

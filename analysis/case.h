@@ -13,6 +13,7 @@
 #include "analysis/absorption.h"
 #include "analysis/back_calculation.h"
 #include "analysis/limit_amounts.h"
+#include "analysis/morning.h"
 #include "analysis/official.h"
 #include "analysis/scenarios.h"
 #include "calc/widmark.h"
@@ -40,12 +41,14 @@ struct CaseInputs {
   std::optional<int> driveMinute = std::nullopt;
   std::optional<int> laterMinute = std::nullopt;
   std::optional<int> testMinute = std::nullopt;
+  std::optional<CivilDate> startDate = std::nullopt;  // the day drinking began, where known
   // The drinking time as its two boxes hold it, for the absorption model,
   // which rounds it to whole minutes its own way.
   std::optional<HoursAndMinutes> drinkingTime = std::nullopt;
   AbsorptionRanges ranges{};
-  // Under Check the cautious values count from the start of drinking like
-  // every other column; only the morning after counts them from its end.
+  // Under Check the window's elapsed time counts from the start of drinking,
+  // as its caption says; for the morning after, with the drinking time
+  // known, from its end, as the purpose box asks.
   Purpose purpose = Purpose::Check;
   std::array<std::optional<OfficialSet>, kOfficialSets> officials{};
 };
@@ -79,8 +82,14 @@ struct Case {
   CaseInputs inputs;
   Analyses scenarios{};
   std::optional<std::int64_t> drinkingMinutes = std::nullopt;  // whole minutes, start to end
-  std::optional<double> drivingHours = std::nullopt;           // the entered time, by its rule
-  std::optional<std::int64_t> drivingMinutes = std::nullopt;   // the entered time, whole minutes
+  // The window's time counts from the end of drinking (the morning after),
+  // `windowFrom` minutes after its start; otherwise from the start, and 0.
+  bool fromEnd = false;
+  std::int64_t windowFrom = 0;
+  // Driving, from the start of drinking: the entered time by its rule (plus
+  // the drinking time where it counts from the end), and in whole minutes.
+  std::optional<double> drivingHours = std::nullopt;
+  std::optional<std::int64_t> drivingMinutes = std::nullopt;
   std::array<AmountRow, kScenarios.size()> amounts{};
   std::optional<BackAnalysis> back = std::nullopt;
   std::optional<std::int64_t> backMinutes = std::nullopt;  // driving to the test

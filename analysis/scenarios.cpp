@@ -87,16 +87,6 @@ ScenarioAnalysis Analysed(Scenario scenario, const calc::WidmarkInputs& in) {
 
 }  // namespace
 
-ScenarioAnalysis CautiousFromEnd(const calc::WidmarkInputs& entered, std::int64_t drinkingMinutes) {
-  calc::WidmarkInputs in = ScenarioInputs(entered, Scenario::Cautious);
-  in.ElapsedMinutes = entered.ElapsedMinutes - static_cast<double>(drinkingMinutes);
-  if (in.ElapsedHours + in.ElapsedMinutes / 60 < 0) {
-    in.ElapsedHours = 0;
-    in.ElapsedMinutes = 0;
-  }
-  return Analysed(Scenario::Cautious, in);
-}
-
 Analyses Analyse(const calc::WidmarkInputs& entered) {
   Analyses analyses{};
   for (std::size_t i = 0; i < kScenarios.size(); ++i)

@@ -46,13 +46,6 @@ struct ScenarioAnalysis {
 using Analyses = std::array<ScenarioAnalysis, kScenarios.size()>;
 Analyses Analyse(const calc::WidmarkInputs& entered);
 
-// The cautious check as the purpose box describes it, for the morning after:
-// the cautious values with the time counted from the end of drinking, not
-// its start. The entered minutes less the drinking time (start to end, in
-// whole minutes) are its minutes; where hours + minutes / 60 would be
-// negative, 0 and 0. Its minutes to the limit and to zero count from the end.
-ScenarioAnalysis CautiousFromEnd(const calc::WidmarkInputs& entered, std::int64_t drinkingMinutes);
-
 std::string_view ScenarioName(Scenario scenario);
 
 }  // namespace analysis

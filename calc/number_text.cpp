@@ -70,7 +70,13 @@ std::u16string NumberToText16(double value) {
 
 namespace calc {
 
-std::u16string CutToDecimals(double value, int places) {
+namespace {
+
+enum class Rounding { Cut, Up, Nearest };
+
+// The shortest digits of a finite value to `places` decimals; Up and Nearest
+// for positive values only (the callers' figures), Cut toward zero.
+std::u16string ToDecimals(double value, int places, Rounding rounding) {
   if (!std::isfinite(value)) return NumberToText16(value);
   std::string digits, text;
   int exponent = 0;
@@ -91,9 +97,37 @@ std::u16string CutToDecimals(double value, int places) {
     if (power == -1) text += '.';
     text += digit(power);
   }
+  // What lies beyond the last place: any digit at all, or half and more.
+  bool carry = false;
+  if (value > 0 && rounding == Rounding::Up) {
+    for (int power = -places - 1; power >= exponent - static_cast<int>(digits.size()); --power)
+      carry = carry || digit(power) != '0';
+  } else if (value > 0 && rounding == Rounding::Nearest) {
+    carry = digit(-places - 1) >= '5';
+  }
+  for (std::size_t i = text.size(); carry && i-- > 0;) {
+    if (text[i] == '.') continue;
+    carry = text[i] == '9';
+    text[i] = carry ? '0' : static_cast<char>(text[i] + 1);
+  }
+  if (carry) text.insert(0, 1, '1');
   const bool zero = text.find_first_not_of("0.") == std::string::npos;
   if (value < 0 && !zero) text.insert(0, 1, '-');
   return std::u16string(text.begin(), text.end());
+}
+
+}  // namespace
+
+std::u16string CutToDecimals(double value, int places) {
+  return ToDecimals(value, places, Rounding::Cut);
+}
+
+std::u16string RoundUpToDecimals(double value, int places) {
+  return ToDecimals(value, places, Rounding::Up);
+}
+
+std::u16string RoundToDecimals(double value, int places) {
+  return ToDecimals(value, places, Rounding::Nearest);
 }
 
 }  // namespace calc

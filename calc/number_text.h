@@ -16,4 +16,10 @@ std::u16string NumberToText16(double value);
 // the rule above.
 std::u16string CutToDecimals(double value, int places);
 
+// The same digits rounded up (any digit beyond the last place raises it) or
+// to the nearest (half up), for positive values: a figure that reads 0.5601
+// says 0.57, never 0.56; 0.56 itself stays 0.56.
+std::u16string RoundUpToDecimals(double value, int places);
+std::u16string RoundToDecimals(double value, int places);
+
 }  // namespace calc

@@ -49,8 +49,9 @@ bool Morning(const analysis::Case& c) {
   return c.inputs.purpose == analysis::Purpose::Morning;
 }
 
+// The morning after counts every time from the end of drinking.
 bool FromEnd(const analysis::Case& c, const analysis::ScenarioAnalysis& s) {
-  return Morning(c) && c.drinkingMinutes && s.scenario == analysis::Scenario::Cautious;
+  return c.fromEnd && s.scenario == analysis::Scenario::Cautious;
 }
 
 // How a figure stands to the law's threshold; at 0.15 itself, the window's
@@ -75,14 +76,11 @@ std::u16string Shown(double figure, std::u16string_view unit, Figures figures) {
 
 // A time to the limit or to zero: its duration, from the start of drinking
 // or from its end, and its clock time where the start is known.
-std::u16string When(const analysis::Case& a, const analysis::ScenarioAnalysis& s,
-                    const std::optional<std::int64_t>& minutes) {
+std::u16string When(const analysis::Case& a, const std::optional<std::int64_t>& minutes) {
   if (!minutes) return Duration(minutes);
-  const bool fromEnd = FromEnd(a, s);
-  std::u16string text = (fromEnd ? u"飲み終わりから" : u"") + Duration(minutes);
+  std::u16string text = (a.fromEnd ? u"飲み終わりから" : u"") + Duration(minutes);
   if (a.inputs.startMinute) {
-    const std::int64_t offset = fromEnd ? *a.drinkingMinutes : 0;
-    text += u"（" + ClockTime(*a.inputs.startMinute, offset + *minutes) + u"）";
+    text += u"（" + ClockTime(*a.inputs.startMinute, a.windowFrom + *minutes) + u"）";
   }
   return text;
 }
@@ -177,7 +175,7 @@ std::u16string ScenarioTable(const analysis::Case& panel, Figures figures) {
     for (const auto& a : analyses) {
       const std::optional<std::int64_t>& minutes = a.*member;
       html += Cell(u"data-minutes", minutes ? Ascii(std::to_string(*minutes)) : u"-",
-                   a.result ? When(panel, a, minutes) : u"—");
+                   a.result ? When(panel, minutes) : u"—");
     }
     for (std::size_t s : sets) {
       const std::optional<std::int64_t>& minutes = official(s).*officialMember;
@@ -283,11 +281,12 @@ std::u16string Headline(const analysis::Case& panel, Figures figures) {
   // figure is 0.
   if (cautious.result && cautious.minutesToZero) {
     text += u"アルコールが0になるのは（慎重な数値で）";
-    const std::int64_t offset = FromEnd(panel, cautious) ? *panel.drinkingMinutes : 0;
-    text += panel.inputs.startMinute
-                ? ClockTime(*panel.inputs.startMinute, offset + *cautious.minutesToZero)
-                : (FromEnd(panel, cautious) ? u"飲み終わりから" : u"飲酒開始から") +
-                      Duration(cautious.minutesToZero);
+    const std::int64_t zero = panel.windowFrom + *cautious.minutesToZero;
+    const std::optional<int>& start = panel.inputs.startMinute;
+    text += start && panel.inputs.startDate ? DatedTime(*panel.inputs.startDate, *start, zero)
+            : start                         ? ClockTime(*start, zero)
+                    : (panel.fromEnd ? u"飲み終わりから" : u"飲酒開始から") +
+                          Duration(cautious.minutesToZero);
     text += u" ごろ以降。";
   }
   text += u"呼気1リットルあたり ";
@@ -301,10 +300,10 @@ std::u16string Headline(const analysis::Case& panel, Figures figures) {
   text += u"。";
   if (cautious.result) {
     // Said in full here: from the start of drinking unless counted from its end.
-    const std::u16string_view from = FromEnd(panel, cautious) ? u"" : u"飲酒開始から";
+    const std::u16string_view from = panel.fromEnd ? u"" : u"飲酒開始から";
     text += u"慎重な数値でも0.15以下になるのは" + std::u16string(from) +
-            When(panel, cautious, cautious.minutesToLimit) + u"、0になるのは" +
-            std::u16string(from) + When(panel, cautious, cautious.minutesToZero) + u"。";
+            When(panel, cautious.minutesToLimit) + u"、0になるのは" + std::u16string(from) +
+            When(panel, cautious.minutesToZero) + u"。";
   }
   return text;
 }
@@ -313,24 +312,14 @@ std::u16string Answer(const analysis::Case& panel, Figures figures) {
   std::u16string html =
       u"<div class=\"answer\"><p class=\"headline\">" + Escape(Headline(panel, figures)) + u"</p>";
   if (panel.inputs.startMinute && panel.drivingMinutes) {
-    html += u"<p>入力した経過時間は、飲み始め（" + ClockTime(*panel.inputs.startMinute, 0) +
-            u"）から " + ClockTime(*panel.inputs.startMinute, *panel.drivingMinutes) +
-            u" までです。</p>";
+    html += std::u16string(panel.fromEnd ? u"<p>入力した経過時間は、飲み終わり（"
+                                         : u"<p>入力した経過時間は、飲み始め（") +
+            ClockTime(*panel.inputs.startMinute, panel.windowFrom) + u"）から " +
+            ClockTime(*panel.inputs.startMinute, *panel.drivingMinutes) + u" までです。</p>";
   }
   // The effects band and the purpose box's warning speak to the morning after.
   if (panel.scenarios[0].result && Morning(panel)) {
-    const double figure = panel.scenarios[0].result.figure;
-    std::u16string_view band;
-    if (figure > 1.5)
-      band =
-          u"1.5 mg を超える数値は、この計算機の説明（酒量と影響）の範囲を超えています。入力（量の"
-          u"桁など）を確かめて下さい。";
-    else if (figure >= 1)
-      band = u"呼気濃度1～1.5mg・・・泥酔（酒量と影響より）";
-    else if (figure >= 0.5)
-      band = u"呼気濃度0.5～1mg・・・酩酊（酒量と影響より）";
-    else if (figure >= 0.1)
-      band = u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）";
+    const std::u16string_view band = EffectsBand(panel.scenarios[0].result.figure);
     if (!band.empty()) html += u"<p class=\"effects\">" + std::u16string(band) + u"</p>";
   }
   if (Morning(panel)) html += u"<p class=\"safety\">" + std::u16string(kSafetyWords) + u"</p>";
@@ -368,7 +357,7 @@ std::u16string WorkingTable(const analysis::Case& c) {
     if (row.value == &calc::Working::ElapsedTime && !std::isnan(value)) {
       shown = HoursMinutes(c.drivingTime);
       if (c.inputs.startMinute && c.drivingMinutes) {
-        shown += u"（" + ClockTime(*c.inputs.startMinute, 0) + u"〜" +
+        shown += u"（" + ClockTime(*c.inputs.startMinute, c.windowFrom) + u"〜" +
                  ClockTime(*c.inputs.startMinute, *c.drivingMinutes) + u"）";
       }
     }

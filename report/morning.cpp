@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/input_boxes.h"
+#include "calc/number_text.h"
 #include "report/panel_words.h"
 #include "report/text.h"
 
@@ -27,31 +28,7 @@ const std::array<DrinkPreset, 10> kDrinkPresets = {{
 namespace {
 
 constexpr std::u16string_view kZeroAt = u"アルコールが0になるのは（慎重な数値で）";
-
-std::u16string Paragraph(std::u16string_view cls, const std::u16string& text) {
-  return u"<p class=\"" + std::u16string(cls) + u"\">" + text + u"</p>";
-}
-
-// Days since 1970-01-01 and back, on the proleptic Gregorian calendar.
-std::int64_t DaysOf(CivilDate d) {
-  const std::int64_t y = d.year - (d.month <= 2 ? 1 : 0);
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (d.month + (d.month > 2 ? -3 : 9)) + 2) / 5 + d.day - 1;
-  return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-}
-
-CivilDate DateOf(std::int64_t days) {
-  days += 719468;
-  const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const std::int64_t doe = days - era * 146097;
-  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const std::int64_t mp = (5 * doy + 2) / 153;
-  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
-}
+constexpr std::u16string_view kSummary = u"アルコールが0になる目安（慎重な数値）";
 
 // Long lines folded at 75 octets, never inside a UTF-8 character.
 std::string Folded(const std::string& line) {
@@ -77,65 +54,155 @@ std::string Folded(const std::string& line) {
   return out + "\r\n";
 }
 
-// TEXT values escape backslash, semicolon and comma.
+// TEXT values escape backslash, semicolon and comma, and a line break is \n.
 std::string CalendarText(std::u16string_view text) {
   std::string out;
   for (const char c : Utf8(text)) {
+    if (c == '\n') {
+      out += "\\n";
+      continue;
+    }
     if (c == '\\' || c == ';' || c == ',') out += '\\';
     out += c;
   }
   return out;
 }
 
+std::u16string Clock(int minute) {
+  return ClockTime(minute, 0);
+}
+
+// The check's own box and what it held: 「体重（kg）」の「5」.
+std::u16string Named(std::u16string_view box, std::u16string_view text) {
+  return u"「" + std::u16string(box) + u"」の「" + std::u16string(text) + u"」";
+}
+
+// Notes on the check's own inputs, each with what it was taken as.
+std::vector<std::u16string> CheckNotes(const MorningCheck& check, const analysis::Case& c) {
+  std::vector<std::u16string> notes;
+  for (const CheckedDrink& drink : check.drinks) {
+    const std::u16string strength =
+        Named(u"度数（%）", Number(drink.strength)) + u"（" + drink.name + u"）";
+    if (drink.volume < 0)
+      notes.push_back(Named(u"1杯の量（mL）", Number(drink.volume)) + u"（" + drink.name +
+                      u"）はマイナスです。");
+    if (drink.strength < 0) {
+      notes.push_back(strength + u"はマイナスです。");
+    } else if (drink.strength > 100) {
+      notes.push_back(strength + u"は100%を超え、アルコール度数としてありえない値です。");
+    } else if (drink.strength > 0 && drink.strength < 1) {
+      notes.push_back(strength + u"は" + Number(drink.strength) + u"%として計算しました。" +
+                      Number(drink.strength * 100) + u"%の誤りではありませんか。");
+    }
+  }
+  const double weight = c.inputs.entered.BodyWeight;
+  const std::u16string named = Named(u"体重（kg）", check.weight);
+  if (weight < 0)
+    notes.push_back(named + u"はマイナスです。");
+  else if (weight < 20)
+    notes.push_back(named + u"は20 kg未満で、体重として考えにくい値です。");
+  else if (weight > 250)
+    notes.push_back(named + u"は250 kgを超え、体重として考えにくい値です。");
+  const analysis::MorningTimes times = analysis::TimesOf(check.start, check.end, check.drive);
+  if (times.drinkingMinutes > 12 * 60) {
+    std::u16string note = Named(u"飲み終えた時刻", Clock(check.end));
+    if (check.end < check.start)
+      note += u"は" + Named(u"飲み始めた時刻", Clock(check.start)) + u"より前のため、翌日";
+    note += u"として、飲酒時間" + Duration(times.drinkingMinutes) +
+            u"で計算しました。12時間を超えています。";
+    notes.push_back(note);
+  }
+  if (check.drive && times.driveAfterEnd) {
+    const std::int64_t driveAt = times.drinkingMinutes + *times.driveAfterEnd;
+    const std::u16string named = Named(u"運転する予定の時刻", Clock(*check.drive));
+    if (times.driveDuringDrinking) {
+      notes.push_back(named + u"は飲んでいた間の時刻のため、翌日の" +
+                      DatedTime(check.date, check.start, driveAt) + u"として計算しました。");
+    }
+    const std::int64_t now = analysis::DaysOf(check.today) * 1440 + check.nowMinute;
+    if (analysis::DaysOf(check.date) * 1440 + check.start + driveAt < now) {
+      notes.push_back(named + u"は" + DatedTime(check.date, check.start, driveAt) +
+                      u"として計算しましたが、この時刻はもう過ぎています。");
+    }
+  }
+  return notes;
+}
+
+// The drive-time line's words for a tired reader: the figure rounded up to
+// two decimals, its multiple of the limit, and what it means.
+std::vector<std::u16string> DriveLines(const MorningCheck& check, std::int64_t driveAt,
+                                       double figure) {
+  std::u16string line = u"運転する予定の " + DatedTime(check.date, check.start, driveAt) +
+                        u" には、慎重な数値で呼気1リットルあたり ";
+  std::vector<std::u16string> lines;
+  if (figure >= calc::kLegalLimit) {
+    lines.push_back(line + calc::RoundUpToDecimals(figure, 2) + u" mg（基準0.15の約" +
+                    calc::RoundToDecimals(figure / calc::kLegalLimit, 1) + u"倍）。");
+    lines.push_back(u"基準値以上のアルコールが残っているおそれがあります。運転しないでください。");
+  } else if (figure > 0) {
+    lines.push_back(line + calc::RoundUpToDecimals(figure, 2) + u" mg。");
+    lines.push_back(u"基準値未満でも、アルコールがまだ体に残っているおそれがあります。");
+  } else {
+    lines.push_back(line + u"0 mg。");
+    lines.push_back(
+        u"計算上は0ですが、推定にすぎず、残っていないことを確かめたものではありません。");
+  }
+  if (const std::u16string_view band = EffectsBand(figure); !band.empty()) lines.emplace_back(band);
+  return lines;
+}
+
 }  // namespace
 
-MorningAnswer MorningAnswerOf(const analysis::Case& panel,
-                              std::optional<std::int64_t> driveAfterStart) {
-  const analysis::ScenarioAnalysis& entered = panel.scenarios[0];
+MorningAnswer MorningAnswerOf(const analysis::Case& panel, const MorningCheck& check) {
   const analysis::ScenarioAnalysis& cautious = panel.scenarios[1];
   MorningAnswer answer;
-  if (!panel.drinkingMinutes || !panel.inputs.startMinute || !cautious.result ||
-      !cautious.minutesToZero) {
-    answer.spoken = std::u16string(kZeroAt) + u"求められません。入力を確かめて下さい。";
-    answer.html = Paragraph(u"zero", answer.spoken);
-    return answer;
+  std::vector<std::pair<std::u16string_view, std::u16string>> lines;  // class, text
+  const analysis::MorningTimes times = analysis::TimesOf(check.start, check.end, check.drive);
+  if (!panel.fromEnd || !cautious.result || !cautious.minutesToZero) {
+    lines.emplace_back(u"zero",
+                       std::u16string(kZeroAt) + u"求められません。入力を確かめて下さい。");
+  } else {
+    answer.zeroAfterStart = times.drinkingMinutes + *cautious.minutesToZero;
+    lines.emplace_back(u"zero", std::u16string(kZeroAt) +
+                                    DatedTime(check.date, check.start, *answer.zeroAfterStart) +
+                                    u" ごろ以降");
+    if (times.driveAfterEnd) {
+      const auto drive =
+          DriveLines(check, times.drinkingMinutes + *times.driveAfterEnd, cautious.result.figure);
+      for (std::size_t i = 0; i < drive.size(); ++i)
+        lines.emplace_back(i == 0 ? u"drive" : i == 1 ? u"warning" : u"effects", drive[i]);
+    }
   }
-  const int start = *panel.inputs.startMinute;
-  answer.zeroAfterStart = *panel.drinkingMinutes + *cautious.minutesToZero;
-  answer.spoken = std::u16string(kZeroAt) + ClockTime(start, *answer.zeroAfterStart) + u" ごろ以降";
-  answer.html = Paragraph(u"zero", answer.spoken);
-  if (driveAfterStart) {
-    const double figure = cautious.result.figure;
-    std::u16string line = u"運転する予定の " + ClockTime(start, *driveAfterStart) +
-                          u" には、慎重な数値で呼気1リットルあたり " +
-                          (figure > 0 ? Number(figure) : u"0") + u" mg。";
-    line += figure > 0 ? u"アルコールがまだ体に残っているおそれがあります。"
-                       : u"計算上は0ですが、推定にすぎず、残っていないことを確かめたものでは"
-                         u"ありません。";
-    answer.html += Paragraph(u"drive", line);
+  lines.emplace_back(u"safety", std::u16string(kSafetyWords));
+  for (const auto& [cls, text] : lines) {
+    answer.html += u"<p class=\"" + std::u16string(cls) + u"\">" + Escape(text) + u"</p>";
+    answer.spoken += text + (text.ends_with(u"。") ? u"" : u"。");
   }
-  answer.html += Paragraph(u"safety", std::u16string(kSafetyWords));
-  if (entered.result) {
-    const auto at = [&](const std::optional<std::int64_t>& minutes) {
-      return minutes ? ClockTime(start, *minutes) : u"求められません";
-    };
-    answer.html += Paragraph(u"entered",
-                             u"入力した数値（前提を変えない場合）では、0.15以下になる"
-                             u"のは " +
-                                 at(entered.minutesToLimit) + u"、0になるのは " +
-                                 at(entered.minutesToZero) + u"。");
+  const std::vector<std::u16string> notes = CheckNotes(check, panel);
+  if (!notes.empty()) {
+    answer.notes = u"<ul class=\"doubts\" aria-label=\"入力の確認\">";
+    for (const std::u16string& note : notes) {
+      answer.notes += u"<li>" + Escape(note) + u"入力を確かめて下さい。</li>";
+      answer.spoken += note + u"入力を確かめて下さい。";
+    }
+    answer.notes += u"</ul>";
+  }
+  if (answer.zeroAfterStart) {
+    // What the reminder stands on: the drinks, the weight, the times, the warning.
+    std::u16string& text = answer.calendar;
+    text = std::u16string(lines.front().second) + u"\n";
+    for (const CheckedDrink& drink : check.drinks) text += drink.name + u"\n";
+    text += u"体重 " + check.weight + u" kg\n飲み始め " + DatedTime(check.date, check.start, 0) +
+            u"、飲み終わり " + DatedTime(check.date, check.start, times.drinkingMinutes) + u"\n";
+    text += std::u16string(kSafetyWords);
   }
   return answer;
 }
 
-CivilDate StartDate(CivilDate today, int nowMinute, int startMinute) {
-  return startMinute <= nowMinute ? today : DateOf(DaysOf(today) - 1);
-}
-
 std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAfterStart,
-                         std::string_view stamp) {
+                         std::string_view stamp, std::u16string_view description) {
   const std::int64_t at = startMinute + minutesAfterStart;
-  const CivilDate day = DateOf(DaysOf(date) + at / (24 * 60));
+  const CivilDate day = analysis::DateOf(analysis::DaysOf(date) + at / (24 * 60));
   const std::int64_t minute = at % (24 * 60);
   char when[32];
   std::snprintf(when, sizeof when, "%04d%02d%02dT%02d%02d00", day.year, day.month, day.day,
@@ -146,9 +213,11 @@ std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAf
   file += "UID:" + std::string(when) + "-" + std::string(stamp) + "@widmark.invalid\r\n";
   file += "DTSTAMP:" + std::string(stamp) + "\r\n";
   file += "DTSTART:" + std::string(when) + "\r\n";
-  file += Folded("SUMMARY:" + CalendarText(u"アルコールが0になる見込み（慎重な数値）"));
-  file += Folded("DESCRIPTION:" + CalendarText(kSafetyWords));
-  return file + "END:VEVENT\r\nEND:VCALENDAR\r\n";
+  file += Folded("SUMMARY:" + CalendarText(kSummary));
+  file += Folded("DESCRIPTION:" + CalendarText(description));
+  file += "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0M\r\n";
+  file += Folded("DESCRIPTION:" + CalendarText(kSummary));
+  return file + "END:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
 std::u16string DoubtNotes(const std::array<std::u16string, 13>& texts, const analysis::Case& c,

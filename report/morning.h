@@ -1,18 +1,20 @@
 #pragma once
 // The morning check's words: the servings it offers, the one answer (the
-// clock time the cautious figure reaches 0, counted from the end of
+// dated clock time the cautious figure reaches 0, counted from the end of
 // drinking, as the purpose box asks), the figure at the time one means to
-// drive, an iCalendar reminder for that time, and notes on inputs that
-// cannot be right. Every number comes from calc; every text is a constant
-// or escaped.
+// drive in words read at a glance, an iCalendar reminder for that time, and
+// notes on the check's inputs that look mistaken. Every number comes from
+// calc; every text is a constant or escaped.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/limit_amounts.h"
+#include "analysis/morning.h"
 #include "calc/widmark.h"
 #include "report/detail_panel.h"
 
@@ -26,28 +28,42 @@ struct DrinkPreset {
 };
 extern const std::array<DrinkPreset, 10> kDrinkPresets;
 
-struct MorningAnswer {
-  std::u16string html;                         // for MorningAnswer
-  std::u16string spoken;                       // the first line, for announcing
-  std::optional<std::int64_t> zeroAfterStart;  // minutes from the start of drinking
+using CivilDate = analysis::CivilDate;
+
+// What the check was given beyond the window's boxes: each listed drink, the
+// weight, the clock times as entered (HH:MM) and the day drinking began,
+// and the moment of the check.
+struct CheckedDrink {
+  std::u16string name;  // as the list shows it
+  double volume, strength, count;
+};
+struct MorningCheck {
+  std::vector<CheckedDrink> drinks;
+  std::u16string weight;  // the text of 体重（kg）
+  int start = 0, end = 0;
+  std::optional<int> drive;
+  CivilDate date{};  // drinking began
+  CivilDate today{};
+  int nowMinute = 0;
 };
 
-// From the panel's inputs with the drinking time and its start given;
-// `driveAfterStart` is the minutes from the start to driving, when given.
-MorningAnswer MorningAnswerOf(const analysis::Case& c, std::optional<std::int64_t> driveAfterStart);
+struct MorningAnswer {
+  std::u16string html;    // for MorningAnswer
+  std::u16string notes;   // for MorningNotes: the check's own inputs that look wrong
+  std::u16string spoken;  // the whole answer and its notes, to announce once
+  std::optional<std::int64_t> zeroAfterStart;  // minutes from the start of drinking
+  std::u16string calendar;                     // the calendar event's description
+};
+
+// From the panel's case after the check filled the window (its time counts
+// from the end of drinking, to driving where there is a time to drive).
+MorningAnswer MorningAnswerOf(const analysis::Case& c, const MorningCheck& check);
 
 // A calendar file (RFC 5545): one event at the answer's time, in local
-// floating time. `start` is the date and minute drinking began; `stamp`
-// the moment it is made, in UTC, as 20261209T071500Z.
-struct CivilDate {
-  int year, month, day;
-};
+// floating time, with a reminder then. `date` and `startMinute` are when
+// drinking began; `stamp` the moment it is made, in UTC, as 20261209T071500Z.
 std::string CalendarFile(CivilDate date, int startMinute, std::int64_t minutesAfterStart,
-                         std::string_view stamp);
-
-// The day drinking began, for a check made at `nowMinute` on `today`: the
-// latest time at the start's minute that is not after now.
-CivilDate StartDate(CivilDate today, int nowMinute, int startMinute);
+                         std::string_view stamp, std::u16string_view description);
 
 // Notes, in box order, on entries no person or drink can have: a weight
 // below 20 or above 250 kg, a negative amount, strength, weight or time, a

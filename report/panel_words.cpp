@@ -87,4 +87,14 @@ std::u16string_view StandingText(analysis::Standing standing) {
   return standing == analysis::Standing::AtOrOver ? u"基準値以上" : u"基準値未満";
 }
 
+std::u16string_view EffectsBand(double figure) {
+  if (figure > 1.5)
+    return u"1.5 mg を超える数値は、この計算機の説明（酒量と影響）の範囲を超えています。入力（量の"
+           u"桁など）を確かめて下さい。";
+  if (figure >= 1) return u"呼気濃度1～1.5mg・・・泥酔（酒量と影響より）";
+  if (figure >= 0.5) return u"呼気濃度0.5～1mg・・・酩酊（酒量と影響より）";
+  if (figure >= 0.1) return u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）";
+  return u"";
+}
+
 }  // namespace report

@@ -20,6 +20,9 @@ std::u16string_view DrinkTitle(analysis::Drink drink);
 std::u16string_view NoAmountText(analysis::NoAmount why);
 std::u16string_view ConditionTitle(analysis::Condition condition);
 std::u16string_view CrossCheckText(analysis::CrossCheck check);
+// A figure's band from 酒量と影響, or above 1.5 that it lies beyond those
+// texts (most likely a typing slip); empty below 0.1.
+std::u16string_view EffectsBand(double figure);
 
 // The law's threshold, stated once as the law states it.
 inline constexpr std::u16string_view kLawWords =

@@ -94,6 +94,8 @@ std::u16string InputTable(const analysis::Case& c) {
       const calc::InputBox& box = calc::kInputBoxTable[i];
       rows.push_back(Row(box.caption, Number(e.*calc::kFieldOfBox[i]), box.unit));
     }
+    // The purpose box asks for the time since drinking ended, whatever the caption says.
+    if (c.fromEnd) rows.push_back(Row(u"経過時間の数え方", u"飲み終わりから（翌朝の確認）"));
   } else {
     const auto drink = [](double amount, double strength) {
       return Number(amount) + u" cc・" + Number(strength) + u" %";

@@ -1,5 +1,6 @@
 #include "report/text.h"
 
+#include <array>
 #include <cstdio>
 
 #include "calc/number_text.h"
@@ -126,6 +127,16 @@ std::u16string ClockTime(int start, std::int64_t minutes) {
   const std::string mm = std::to_string(minute % 60);
   return prefix + Ascii(std::to_string(minute / 60)) + u":" + (mm.size() < 2 ? u"0" : u"") +
          Ascii(mm);
+}
+
+std::u16string DatedTime(analysis::CivilDate date, int start, std::int64_t minutes) {
+  static constexpr std::array<std::u16string_view, 7> kWeekdays = {u"日", u"月", u"火", u"水",
+                                                                   u"木", u"金", u"土"};
+  const std::int64_t at = start + minutes;
+  const analysis::CivilDate day = analysis::DateOf(analysis::DaysOf(date) + at / 1440);
+  return Ascii(std::to_string(day.month)) + u"月" + Ascii(std::to_string(day.day)) + u"日(" +
+         std::u16string(kWeekdays[static_cast<std::size_t>(analysis::Weekday(day))]) + u") " +
+         ClockTime(static_cast<int>(at % 1440), 0);
 }
 
 std::u16string Grouped(std::int64_t value) {

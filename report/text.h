@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/morning.h"
+
 namespace report {
 
 std::u16string Ascii(std::string_view text);
@@ -27,6 +29,8 @@ std::u16string Duration(std::optional<std::int64_t> minutes);
 // The clock time `minutes` after `start` (minutes after midnight): "7:12",
 // "翌日 7:12" on the next day, "2日後 7:12" after that.
 std::u16string ClockTime(int start, std::int64_t minutes);
+// The same on a known day, with the date and weekday: "12月10日(木) 5:57".
+std::u16string DatedTime(analysis::CivilDate date, int start, std::int64_t minutes);
 
 // cc as "2,345", with thousands separators for reading.
 std::u16string Grouped(std::int64_t value);

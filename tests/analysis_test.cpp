@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/back_calculation.h"
+#include "analysis/case.h"
 #include "analysis/limit_amounts.h"
 #include "analysis/official.h"
 #include "analysis/scenarios.h"
@@ -271,15 +272,33 @@ TEST(Analysis, AmountAtLimitWhenTheOthersAreExactlyAtIt) {
   EXPECT_EQ(*beer.cc, 0);
 }
 
-// Driving before drinking ended: the time from the end is negative, and the
-// cautious check from the end counts it as 0 hours and 0 minutes.
-TEST(Analysis, CautiousFromTheEndStartsAtZeroWhenDrivingCameFirst) {
-  FakeToolkit window;  // 1 hour since drinking began
-  const analysis::ScenarioAnalysis s = analysis::CautiousFromEnd(Read(window), 90);
-  EXPECT_EQ(s.inputs.ElapsedHours, 0);
-  EXPECT_EQ(s.inputs.ElapsedMinutes, 0);
-  ASSERT_TRUE(s.result);
-  EXPECT_EQ(s.result.figure, analysis::CautiousFromEnd(Read(window), 60).result.figure);
+// The morning after counts the window's time from the end of drinking:
+// every scenario, the clock time of driving, the chart's curves and the
+// absorption model's driving minute move by the drinking time; the check
+// of a calculation counts from the start.
+TEST(Analysis, TheMorningAfterCountsTheWindowsTimeFromTheEndOfDrinking) {
+  FakeToolkit window;  // 1 hour on the window
+  analysis::CaseInputs in{Read(window)};
+  in.drinkingHours = 1.5;
+  in.drinkingTime = analysis::HoursAndMinutes{1, 30};
+  const analysis::Case check = analysis::ComputeCase(in);
+  in.purpose = analysis::Purpose::Morning;
+  const analysis::Case morning = analysis::ComputeCase(in);
+  EXPECT_EQ(morning.scenarios[1].result.figure, check.scenarios[1].result.figure);
+  EXPECT_EQ(morning.scenarios[1].minutesToZero, check.scenarios[1].minutesToZero);
+  EXPECT_EQ(std::make_tuple(check.windowFrom, *check.drivingMinutes, check.drivenWhileAbsorbing),
+            std::make_tuple(0, 60, true));
+  EXPECT_EQ(
+      std::make_tuple(morning.windowFrom, *morning.drivingMinutes, morning.drivenWhileAbsorbing),
+      std::make_tuple(90, 150, true));
+  EXPECT_EQ(*morning.chart.drivingAt, 2.5);
+  ASSERT_TRUE(morning.absorption && morning.absorption->model);
+  EXPECT_EQ(morning.absorption->model->drivingMinute, 150);
+  // The cautious curve starts where drinking ended.
+  const std::size_t end =
+      static_cast<std::size_t>(std::ceil(1.5 / morning.chart.hours * analysis::kChartSamples));
+  EXPECT_FALSE(morning.chart.figures[1][end - 1]);
+  EXPECT_TRUE(morning.chart.figures[1][end]);
 }
 
 // A stated figure is matched against our double's exact value: a decimal

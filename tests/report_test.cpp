@@ -57,6 +57,19 @@ TEST(Report, TextPieces) {
       {calc::CutToDecimals(1.99999, 4), u"1.9999"},
       {calc::CutToDecimals(12345.67895, 4), u"12345.6789"},
       {calc::CutToDecimals(1e20, 4), u"100000000000000000000.0000"},
+      // The morning line's figure rounded up from the digits the panel shows:
+      // any digit beyond raises it, none never does, and a carry runs through.
+      {calc::RoundUpToDecimals(0.56, 2), u"0.56"},
+      {calc::RoundUpToDecimals(0.5601, 2), u"0.57"},
+      {calc::RoundUpToDecimals(1.27075335073684, 2), u"1.28"},
+      {calc::RoundUpToDecimals(1e-20, 2), u"0.01"},
+      {calc::RoundUpToDecimals(9.991, 2), u"10.00"},
+      {calc::RoundToDecimals(1.27075335073684 / 0.15, 1), u"8.5"},
+      {calc::RoundToDecimals(0.15 / 0.15, 1), u"1.0"},
+      {calc::RoundToDecimals(3.64999, 1), u"3.6"},
+      {calc::RoundToDecimals(3.65, 1), u"3.7"},
+      {report::DatedTime({2026, 12, 8}, 19 * 60 + 30, 34 * 60 + 27), u"12月10日(木) 5:57"},
+      {report::DatedTime({2028, 2, 28}, 23 * 60, 60), u"2月29日(火) 0:00"},
       {std::u16string(report::VerdictText(calc::Verdict::BelowZero)), u"アルコール保有量は０"},
   };
   for (const auto& [actual, expected] : kCases) EXPECT_EQ(Utf8(actual), Utf8(expected));
@@ -124,33 +137,69 @@ TEST(Morning, DrinksSumByKindWithTheirWeightedStrength) {
   EXPECT_TRUE(analysis::SumDrinks(huge).fault);
 }
 
-// Each time earlier than the one before it is the next day.
+// The end earlier than the start is the next day, and so is a drive time
+// within drinking; driving at the very end is a minute after it.
 TEST(Morning, ClockTimesBecomeTheWindowsTime) {
   struct Case {
     int start, end;
     std::optional<int> drive;
-    std::int64_t drinking, elapsed;
+    std::int64_t drinking;
+    std::optional<std::int64_t> afterEnd;
+    bool during;
   };
   const Case kCases[] = {
-      {19 * 60 + 30, 23 * 60 + 45, 8 * 60, 255, 750},  // the party: 12 h 30 min
-      {19 * 60 + 30, 23 * 60 + 45, std::nullopt, 255, 255},
-      {22 * 60, 1 * 60, 23 * 60, 180, 1500},  // past midnight, drive the next night
-      {20 * 60, 20 * 60, 20 * 60, 0, 0},      // the same time is no later
+      {19 * 60 + 30, 23 * 60 + 45, 8 * 60, 255, 495, false},  // the party: 8 h 15 min
+      {19 * 60 + 30, 23 * 60 + 45, std::nullopt, 255, std::nullopt, false},
+      {19 * 60 + 30, 23 * 60 + 45, 23 * 60 + 45, 255, 1, false},
+      {19 * 60 + 30, 23 * 60 + 45, 21 * 60, 255, 1275, true},
+      {19 * 60 + 30, 23 * 60 + 45, 19 * 60 + 30, 255, 1185, true},
+      {22 * 60, 1 * 60, 23 * 60, 180, 1320, true},  // past midnight
+      {20 * 60, 19 * 60, 7 * 60, 1380, 720, true},  // an end before the start: 23 hours
+      {20 * 60, 20 * 60, 20 * 60, 0, 1, false},
   };
   for (const Case& c : kCases) {
     const analysis::MorningTimes times = analysis::TimesOf(c.start, c.end, c.drive);
-    EXPECT_EQ(times.drinkingMinutes, c.drinking) << c.start;
-    EXPECT_EQ(times.elapsedMinutes, c.elapsed) << c.start;
+    EXPECT_EQ(std::tie(times.drinkingMinutes, times.driveAfterEnd, times.driveDuringDrinking),
+              std::tie(c.drinking, c.afterEnd, c.during))
+        << c.start << " " << c.end;
   }
 }
 
+// The day drinking began: the latest day the start is not after now, but a
+// start at most 3 hours ahead is planned, on the day it comes.
+TEST(Morning, TheDayDrinkingBegan) {
+  struct Case {
+    analysis::CivilDate today;
+    int now, start;
+    analysis::CivilDate expected;
+  };
+  const Case kCases[] = {
+      {{2027, 1, 1}, 7 * 60, 19 * 60 + 30, {2026, 12, 31}},  // the morning after
+      {{2026, 12, 9}, 6 * 60 + 45, 18 * 60 + 30, {2026, 12, 8}},
+      {{2027, 3, 1}, 20 * 60, 19 * 60 + 30, {2027, 3, 1}},    // the same evening
+      {{2026, 12, 9}, 17 * 60, 18 * 60 + 30, {2026, 12, 9}},  // planning at 17:00
+      {{2026, 12, 9}, 17 * 60, 20 * 60, {2026, 12, 9}},       // 3 hours ahead
+      {{2026, 12, 9}, 17 * 60, 20 * 60 + 1, {2026, 12, 8}},   // more is yesterday's
+      {{2026, 12, 31}, 22 * 60 + 30, 30, {2027, 1, 1}},       // planned past midnight
+      {{2028, 3, 1}, 60, 23 * 60, {2028, 2, 29}},
+      {{2026, 12, 9}, 7 * 60, 7 * 60, {2026, 12, 9}},
+  };
+  for (const Case& c : kCases)
+    EXPECT_EQ(analysis::StartDate(c.today, c.now, c.start), c.expected) << c.now << " " << c.start;
+}
+
 // A reminder the phone can keep: floating local time across a month's and
-// a year's end, long lines folded at 75 octets between characters.
+// a year's end, what it is and what it stands on, an alarm then, long lines
+// folded at 75 octets between characters.
 TEST(Morning, CalendarFileHoldsTheAnswersTime) {
-  const std::string file =
-      report::CalendarFile({2026, 12, 31}, 23 * 60, 2 * 60 + 5, "20261231T100000Z");
+  const std::string file = report::CalendarFile({2026, 12, 31}, 23 * 60, 2 * 60 + 5,
+                                                "20261231T100000Z", u"缶ビール, 350mL\n体重 62 kg");
   EXPECT_NE(file.find("\r\nDTSTART:20270101T010500\r\n"), std::string::npos) << file;
   EXPECT_NE(file.find("\r\nDTSTAMP:20261231T100000Z\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nSUMMARY:アルコールが0になる目安（慎重な数値）\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nDESCRIPTION:缶ビール\\, 350mL\\n体重 62 kg\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0M\r\nDESCRIPTION:"),
+            std::string::npos);
   EXPECT_EQ(file.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
   for (std::size_t at = 0, next; (next = file.find("\r\n", at)) != std::string::npos;
        at = next + 2) {
@@ -159,33 +208,125 @@ TEST(Morning, CalendarFileHoldsTheAnswersTime) {
       EXPECT_NE(static_cast<unsigned char>(file[next + 3]) & 0xC0, 0x80);
     }
   }
-  EXPECT_NE(
-      report::CalendarFile({2028, 2, 28}, 22 * 60, 3 * 60, "x").find("DTSTART:20280229T010000"),
-      std::string::npos);
-  // A check at 7:00 of drinking that began at 19:30 began the day before.
-  const report::CivilDate day = report::StartDate({2027, 1, 1}, 7 * 60, 19 * 60 + 30);
-  EXPECT_EQ(std::tie(day.year, day.month, day.day), std::make_tuple(2026, 12, 31));
-  EXPECT_EQ(report::StartDate({2027, 3, 1}, 20 * 60, 19 * 60 + 30).day, 1);
+  EXPECT_NE(report::CalendarFile({2028, 2, 28}, 22 * 60, 3 * 60, "x", u"")
+                .find("DTSTART:20280229T010000"),
+            std::string::npos);
 }
 
 // The party: 3 cans of beer, 2 合 of sake, 2 highballs, 62 kg, 19:30 to
-// 23:45, driving at 8:00. The answer is the cautious figure's time to 0
-// counted from the end of drinking: 30 h 12 min after 23:45.
-TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
-  const calc::WidmarkInputs party{360, 1050, 62, 12, 0.7947, 0.78, 0.15, 30, 700, 15, 5, 7, 2000};
-  report::PanelInputs in{party, std::nullopt, 255 / 60.0, 19 * 60 + 30, std::nullopt};
+// 23:45 on 8 December, driving at 8:00, as the check fills the window: the
+// cautious values, 8 h 15 min since drinking ended. The answer is the time
+// to 0 counted from the end: 30 h 12 min after 23:45.
+report::MorningCheck Party() {
+  report::MorningCheck check;
+  check.drinks = {{u"缶ビール 350mL 5% × 3", 350, 5, 3},
+                  {u"日本酒 1合 180mL 15% × 2", 180, 15, 2},
+                  {u"ハイボール 350mL 7% × 2", 350, 7, 2}};
+  check.weight = u"62";
+  check.start = 19 * 60 + 30;
+  check.end = 23 * 60 + 45;
+  check.drive = 8 * 60;
+  check.date = {2026, 12, 8};
+  check.today = {2026, 12, 9};
+  check.nowMinute = 7 * 60;
+  return check;
+}
+analysis::Case PartyCase(double weight = 62, double hours = 8, double minutes = 15) {
+  report::PanelInputs in{
+      {360, 1050, weight, hours, 0.7947, 0.6, 0.11, minutes, 700, 15, 5, 7, 1900},
+      std::nullopt,
+      255 / 60.0,
+      19 * 60 + 30,
+      std::nullopt};
   in.purpose = analysis::Purpose::Morning;
-  const analysis::Case c = analysis::ComputeCase(in);
-  const report::MorningAnswer answer = report::MorningAnswerOf(c, 750);
+  return analysis::ComputeCase(in);
+}
+
+TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
+  const report::MorningAnswer answer = report::MorningAnswerOf(PartyCase(), Party());
   EXPECT_EQ(answer.zeroAfterStart, 255 + 30 * 60 + 12);
-  EXPECT_EQ(Utf8(answer.spoken), "アルコールが0になるのは（慎重な数値で）2日後 5:57 ごろ以降");
   const std::string html = Utf8(answer.html);
-  EXPECT_NE(html.find("運転する予定の 翌日 8:00 には、慎重な数値で呼気1リットルあたり "
-                      "1.27075335073684 mg。アルコールがまだ体に残っているおそれがあります。"),
-            std::string::npos)
-      << html;
-  EXPECT_EQ(Utf8(report::MorningAnswerOf(c, std::nullopt).html).find("運転する予定"),
+  for (const char* part :
+       {"<p class=\"zero\">アルコールが0になるのは（慎重な数値で）12月10日(木) 5:57 ごろ以降</p>",
+        "<p class=\"drive\">運転する予定の 12月9日(水) 8:00 には、慎重な数値で呼気1リットルあたり "
+        "1.28 mg（基準0.15の約8.5倍）。</p>",
+        "<p "
+        "class=\"warning\">"
+        "基準値以上のアルコールが残っているおそれがあります。運転しないでください。",
+        "<p class=\"effects\">呼気濃度1～1.5mg・・・泥酔"})
+    EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
+  // Heard whole: every line, in order.
+  EXPECT_EQ(Utf8(answer.spoken)
+                .rfind("アルコールが0になるのは（慎重な数値で）12月10日(木) 5:57 "
+                       "ごろ以降。運転する予定の",
+                       0),
+            0u);
+  EXPECT_NE(Utf8(answer.spoken).find("運転しないでください。呼気濃度1～1.5mg"), std::string::npos);
+  EXPECT_NE(Utf8(answer.calendar).find("ハイボール 350mL 7% × 2\n体重 62 kg\n"), std::string::npos);
+  report::MorningCheck noDrive = Party();
+  noDrive.drive.reset();
+  EXPECT_EQ(Utf8(report::MorningAnswerOf(PartyCase(62, 30, 12), noDrive).html).find("運転する予定"),
             std::string::npos);
+}
+
+// The drive-time line's words by where the figure stands: at or over the
+// limit, below it, at 0; beyond 1.5 the typing-slip note.
+TEST(Morning, TheDriveLineSaysWhatTheFigureMeans) {
+  struct Case {
+    double weight, hours;
+    const char* expected;
+  };
+  const Case kCases[] = {
+      {62, 14, "mg（基準0.15の約"},
+      {62, 14, "基準値以上のアルコールが残っているおそれがあります。運転しないでください。"},
+      {62, 29, "基準値未満でも、アルコールがまだ体に残っているおそれがあります。"},
+      {62, 40, "1リットルあたり 0 mg。</p><p class=\"warning\">計算上は0ですが、推定にすぎず"},
+      {30, 0, "1.5 mg を超える数値は"},
+  };
+  for (const Case& c : kCases) {
+    const std::string html =
+        Utf8(report::MorningAnswerOf(PartyCase(c.weight, c.hours, 0), Party()).html);
+    EXPECT_NE(html.find(c.expected), std::string::npos) << c.hours << "\n" << html;
+  }
+}
+
+// Notes on the check's own inputs, each naming its box, its text and what
+// it was taken as; none for an ordinary evening.
+TEST(Morning, NotesNameTheChecksOwnBoxes) {
+  struct Case {
+    const char* name;
+    void (*change)(report::MorningCheck&);
+    const char* expected;
+  };
+  const Case kCases[] = {
+      {"the party", [](report::MorningCheck&) {}, ""},
+      {"a strength as a fraction", [](report::MorningCheck& c) { c.drinks[0].strength = 0.05; },
+       "「度数（%）」の「0.05」（缶ビール 350mL 5% × 3）は0.05%として計算しました。5%の誤りでは"},
+      {"a strength of 1", [](report::MorningCheck& c) { c.drinks[0].strength = 1; }, ""},
+      {"a strength over 100", [](report::MorningCheck& c) { c.drinks[1].strength = 150; },
+       "「150」（日本酒 1合 180mL 15% × 2）は100%を超え"},
+      {"a light weight", [](report::MorningCheck& c) { c.weight = u"5"; },
+       "「体重（kg）」の「5」は20 kg未満"},
+      {"an end before the start", [](report::MorningCheck& c) { c.end = 9 * 60 + 30; },
+       "「飲み終えた時刻」の「9:30」は「飲み始めた時刻」の「19:30」より前のため、翌日として、"
+       "飲酒時間14時間0分で計算しました。"},
+      {"twelve hours", [](report::MorningCheck& c) { c.end = 7 * 60 + 30; }, ""},
+      {"a drive within drinking", [](report::MorningCheck& c) { c.drive = 21 * 60; },
+       "「運転する予定の時刻」の「21:00」は飲んでいた間の時刻のため、翌日の12月9日(水) 21:00"},
+      {"a drive already past", [](report::MorningCheck& c) { c.nowMinute = 8 * 60 + 1; },
+       "「運転する予定の時刻」の「8:00」は12月9日(水) 8:00として計算しましたが、この時刻はもう"},
+      {"a drive just now", [](report::MorningCheck& c) { c.nowMinute = 8 * 60; }, ""},
+  };
+  for (const Case& c : kCases) {
+    report::MorningCheck check = Party();
+    c.change(check);
+    const analysis::Case panel = PartyCase(check.weight == u"5" ? 5 : 62);
+    const std::string notes = Utf8(report::MorningAnswerOf(panel, check).notes);
+    if (*c.expected == '\0')
+      EXPECT_EQ(notes, "") << c.name;
+    else
+      EXPECT_NE(notes.find(c.expected), std::string::npos) << c.name << ": " << notes;
+  }
 }
 
 // Notes on inputs no person or drink can have, each naming its box and text;

@@ -136,6 +136,24 @@ std::u16string Unread(std::u16string_view words, calc::ReadFault fault) {
 
 }  // namespace
 
+// A date input's value, YYYY-MM-DD.
+std::optional<analysis::CivilDate> DateOfBox(const char* id) {
+  const std::u16string text = BoxText(id);
+  if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') return std::nullopt;
+  int parts[3] = {0, 0, 0};
+  for (std::size_t i = 0, part = 0; i < text.size(); ++i) {
+    if (text[i] == u'-') {
+      ++part;
+    } else if (text[i] >= u'0' && text[i] <= u'9') {
+      parts[part] = parts[part] * 10 + (text[i] - u'0');
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31) return std::nullopt;
+  return analysis::CivilDate{parts[0], parts[1], parts[2]};
+}
+
 std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   report::PanelInputs in;
   for (std::size_t i = 0; i < calc::kInputBoxes; ++i) {
@@ -169,6 +187,8 @@ std::variant<report::PanelInputs, std::u16string> ReadPanel() {
   for (std::size_t i = 0; i < kRanges.size(); ++i)
     if (given(7 + i)) in.ranges.*kRanges[i] = values[7 + i];
   in.purpose = PurposeIsMorning() ? analysis::Purpose::Morning : analysis::Purpose::Check;
+  // The morning check's date of drinking dates the morning after's answer.
+  if (in.purpose == analysis::Purpose::Morning) in.startDate = DateOfBox("MorningDate");
   // The prosecution's sets: a column where r, elimination and ratio are all given.
   for (std::size_t s = 0; s < analysis::kOfficialSets; ++s) {
     const std::string n = std::to_string(s + 1);

@@ -31,6 +31,9 @@ void ClearDetailPanelAfterErase();
 // of times is not given), or why they cannot be read, as the panel says it.
 std::variant<report::PanelInputs, std::u16string> ReadPanel();
 
+// A date input's value, YYYY-MM-DD; none where it is empty or no date.
+std::optional<analysis::CivilDate> DateOfBox(const char* id);
+
 // Notes on the inputs as they stand that cannot be right; empty if none.
 std::u16string Doubts(const analysis::Case& c);
 

@@ -41,10 +41,17 @@ EMSCRIPTEN_KEEPALIVE void ShowMorningAnswer() {
   web::ShowMorningAnswer();
 }
 
+EMSCRIPTEN_KEEPALIVE void SuggestMorningDate() {
+  web::SuggestMorningDate();
+}
+
+EMSCRIPTEN_KEEPALIVE void ForgetMorningAnswer() {
+  web::ForgetMorningAnswer();
+}
+
 // The calendar file as UTF-8, for the page to free; empty without an answer.
-EMSCRIPTEN_KEEPALIVE char* MorningCalendar(int year, int month, int day, int nowMinute,
-                                           const char* stamp) {
-  const std::string file = web::MorningCalendar(year, month, day, nowMinute, stamp);
+EMSCRIPTEN_KEEPALIVE char* MorningCalendar(const char* stamp) {
+  const std::string file = web::MorningCalendar(stamp);
   char* copy = static_cast<char*>(std::malloc(file.size() + 1));
   std::memcpy(copy, file.c_str(), file.size() + 1);
   return copy;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "analysis/morning.h"
+#include "analysis/scenarios.h"
 #include "calc/input_boxes.h"
 #include "calc/number_text.h"
 #include "calc/numeric_input.h"
@@ -42,10 +44,12 @@ EM_JS(void, AppendDrinkRow, (int kind, const char16_t* shown, int shownBytes,
                           UTF16ToString(strength, strengthBytes), UTF16ToString(count, countBytes));
 });
 
-// The list's rows, one a line: kind, volume, strength, count, tab-separated.
+// The list's rows, one a line: kind, volume, strength, count and the name
+// it shows, tab-separated.
 EM_JS(char16_t*, DrinkRows, (), {
   const text = [...document.querySelectorAll("#DrinkList > li")]
-      .map((row) => [row.dataset.kind, row.dataset.volume, row.dataset.strength, row.dataset.count].join("\t"))
+      .map((row) => [row.dataset.kind, row.dataset.volume, row.dataset.strength, row.dataset.count,
+                     row.querySelector("span").textContent].join("\t"))
       .join("\n");
   const bytes = (text.length + 1) * 2;
   const copy = _malloc(bytes);
@@ -53,14 +57,21 @@ EM_JS(char16_t*, DrinkRows, (), {
   return copy;
 });
 
-EM_JS(void, SayInMorningCheck, (const char16_t* html, int htmlBytes, const char16_t* spoken,
-                                int spokenBytes, const char* focus, int calendar), {
-  Module.page.showMorning(UTF16ToString(html, htmlBytes), UTF16ToString(spoken, spokenBytes),
-                          UTF8ToString(focus), calendar);
+EM_JS(void, SayInMorningCheck, (const char16_t* html, int htmlBytes, const char16_t* notes,
+                                int notesBytes, const char16_t* spoken, int spokenBytes,
+                                const char* focus, int calendar), {
+  Module.page.showMorning(UTF16ToString(html, htmlBytes), UTF16ToString(notes, notesBytes),
+                          UTF16ToString(spoken, spokenBytes), UTF8ToString(focus), calendar);
 });
 
-EM_JS(void, ShowMorningNotes, (const char16_t* html, int bytes), {
-  document.getElementById("MorningNotes").innerHTML = UTF16ToString(html, bytes);
+// The local date as year * 10000 + month * 100 + day, and the minute of the day.
+EM_JS(int, Today, (), {
+  const now = new Date();
+  return now.getFullYear() * 10000 + (now.getMonth() + 1) * 100 + now.getDate();
+});
+EM_JS(int, NowMinute, (), {
+  const now = new Date();
+  return now.getHours() * 60 + now.getMinutes();
 });
 // clang-format on
 
@@ -78,7 +89,18 @@ std::u16string Paragraph(std::u16string_view text) {
 // Says why the check stops, and takes the focus to the input at fault.
 void Refuse(std::u16string_view text, const char* focus) {
   const std::u16string html = Paragraph(text);
-  SayInMorningCheck(html.data(), Bytes(html), text.data(), Bytes(text), focus, 0);
+  SayInMorningCheck(html.data(), Bytes(html), u"", 0, text.data(), Bytes(text), focus, 0);
+}
+
+analysis::CivilDate TodayDate() {
+  const int today = Today();
+  return {today / 10000, today / 100 % 100, today % 100};
+}
+
+std::u16string DateText(analysis::CivilDate date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return report::Ascii(text);
 }
 
 // An input's text read by the window's rule, or the reason it cannot be.
@@ -103,10 +125,12 @@ std::string_view BoxOf(double calc::WidmarkInputs::*field) {
   return calc::kInputBoxTable[static_cast<std::size_t>(at - calc::kFieldOfBox.begin())].name;
 }
 
-// The last answer, for the calendar.
+// The answer on screen, for the calendar; none once an input changes.
 struct LastAnswer {
+  analysis::CivilDate date;
   int startMinute;
   std::int64_t zeroAfterStart;
+  std::u16string description;
 };
 std::optional<LastAnswer>& Last() {
   static std::optional<LastAnswer> last;
@@ -169,28 +193,63 @@ void AddDrink() {
   SetBoxText("DrinkCount", u"1");  // the next drink starts from one serving
 }
 
+namespace {
+
+struct Listed {
+  analysis::DrinkRow row;
+  std::u16string name;
+};
+std::vector<Listed> ListedDrinks() {
+  char16_t* raw = DrinkRows();
+  const std::u16string text(raw);
+  std::free(raw);
+  std::vector<Listed> drinks;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(u'\n', at);
+    if (end == std::u16string::npos) end = text.size();
+    std::vector<std::u16string_view> fields;
+    std::size_t from = at;
+    for (std::size_t tab; (tab = text.find(u'\t', from)) < end; from = tab + 1)
+      fields.push_back(std::u16string_view(text).substr(from, tab - from));
+    fields.push_back(std::u16string_view(text).substr(from, end - from));
+    if (fields.size() == 5) {
+      double numbers[4];
+      for (std::size_t i = 0; i < 4; ++i) numbers[i] = calc::ReadNumber(fields[i]).value;
+      if (numbers[0] >= 0 && numbers[0] < 3)
+        drinks.push_back({{static_cast<analysis::Drink>(static_cast<int>(numbers[0])), numbers[1],
+                           numbers[2], numbers[3]},
+                          std::u16string(fields[4])});
+    }
+    at = end + 1;
+  }
+  return drinks;
+}
+
+// The window's thirteen boxes read by its own rule.
+calc::WidmarkInputs WindowInputs() {
+  calc::WidmarkInputs in{};
+  for (std::size_t i = 0; i < calc::kInputBoxes; ++i)
+    in.*calc::kFieldOfBox[i] = calc::ReadNumber(BoxText(calc::kInputBoxTable[i].name)).value;
+  return in;
+}
+
+void SetTime(std::int64_t minutes) {
+  SetBoxText("Text4", report::Ascii(std::to_string(minutes / 60)));
+  SetBoxText("Text8", report::Ascii(std::to_string(minutes % 60)));
+}
+
+}  // namespace
+
+void SuggestMorningDate() {
+  const std::optional<int> start = MinuteOfDay(BoxText("MorningStart"));
+  if (!start) return;
+  SetBoxText("MorningDate", DateText(analysis::StartDate(TodayDate(), NowMinute(), *start)));
+}
+
 bool FillWindow() {
   std::vector<analysis::DrinkRow> rows;
-  {
-    char16_t* raw = DrinkRows();
-    const std::u16string text(raw);
-    std::free(raw);
-    std::size_t at = 0;
-    while (at < text.size()) {
-      std::size_t end = text.find(u'\n', at);
-      if (end == std::u16string::npos) end = text.size();
-      std::vector<double> fields;
-      std::size_t from = at;
-      for (std::size_t tab; (tab = text.find(u'\t', from)) < end; from = tab + 1)
-        fields.push_back(
-            calc::ReadNumber(std::u16string_view(text).substr(from, tab - from)).value);
-      fields.push_back(calc::ReadNumber(std::u16string_view(text).substr(from, end - from)).value);
-      if (fields.size() == 4 && fields[0] >= 0 && fields[0] < 3)
-        rows.push_back({static_cast<analysis::Drink>(static_cast<int>(fields[0])), fields[1],
-                        fields[2], fields[3]});
-      at = end + 1;
-    }
-  }
+  for (const Listed& drink : ListedDrinks()) rows.push_back(drink.row);
   if (rows.empty()) {
     Refuse(u"飲んだものをリストに加えてから、確認して下さい（「リストに加える」）。",
            "DrinkPreset");
@@ -211,6 +270,11 @@ bool FillWindow() {
     Refuse(u"飲み終えた時刻を入力して下さい。", "MorningEnd");
     return false;
   }
+  if (!DateOfBox("MorningDate")) SuggestMorningDate();
+  if (!DateOfBox("MorningDate")) {
+    Refuse(u"飲み始めた日を入力して下さい。", "MorningDate");
+    return false;
+  }
   const analysis::DrinkTotals totals = analysis::SumDrinks(rows);
   if (totals.fault) {
     Refuse(u"リストの量または度数が大きすぎて計算できません。リストを確かめて下さい。",
@@ -224,12 +288,25 @@ bool FillWindow() {
       SetBoxText(BoxOf(analysis::StrengthOf(kind)), calc::NumberToText16(*total.strength));
   }
   SetBoxText("Text3", calc::NumberToText16(*weight.value));
+  // The purpose box's cautious values, the unfavourable end of its ratio.
+  SetBoxText("Text6", u"0.6");
+  SetBoxText("Text7", u"0.11");
+  SetBoxText("Text13", u"1900");
+  // The time since drinking ended: to driving, or without a time to drive,
+  // to the answer itself, so that the window shows the 0 it answers.
   const std::optional<int> drive = MinuteOfDay(BoxText("DriveAt"));
   const analysis::MorningTimes times = analysis::TimesOf(*start, *end, drive);
-  SetBoxText("Text4", report::Ascii(std::to_string(times.elapsedMinutes / 60)));
-  SetBoxText("Text8", report::Ascii(std::to_string(times.elapsedMinutes % 60)));
+  if (times.driveAfterEnd) {
+    SetTime(*times.driveAfterEnd);
+  } else {
+    calc::WidmarkInputs in = WindowInputs();
+    in.ElapsedHours = 0;
+    in.ElapsedMinutes = 0;
+    SetTime(analysis::MinutesUntil(in, 0).value_or(0));
+  }
   SetBoxText("DrinkStart", BoxText("MorningStart"));
   SetBoxText("DrinkEnd", BoxText("MorningEnd"));
+  SetBoxText("DriveTime", BoxText("DriveAt"));
   return true;
 }
 
@@ -244,30 +321,40 @@ void ShowMorningAnswer() {
   }
   const auto read = ReadPanel();
   if (const auto* why = std::get_if<std::u16string>(&read)) {
-    SayInMorningCheck(why->data(), Bytes(*why), u"", 0, "MorningGo", 0);
+    SayInMorningCheck(why->data(), Bytes(*why), u"", 0, why->data(), Bytes(*why), "MorningGo", 0);
     return;
   }
-  const report::PanelInputs& in = std::get<report::PanelInputs>(read);
-  std::optional<std::int64_t> drive;
+  report::MorningCheck check;
+  for (const Listed& drink : ListedDrinks())
+    check.drinks.push_back({drink.name, drink.row.volume, drink.row.strength, drink.row.count});
+  check.weight = BoxText("MorningWeight");
   const std::optional<int> start = MinuteOfDay(BoxText("MorningStart"));
   const std::optional<int> end = MinuteOfDay(BoxText("MorningEnd"));
-  const std::optional<int> driveAt = MinuteOfDay(BoxText("DriveAt"));
-  if (start && end && driveAt) drive = analysis::TimesOf(*start, *end, driveAt).elapsedMinutes;
-  const analysis::Case c = analysis::ComputeCase(in);
-  const report::MorningAnswer answer = report::MorningAnswerOf(c, drive);
-  if (answer.zeroAfterStart && in.startMinute)
-    Last() = LastAnswer{*in.startMinute, *answer.zeroAfterStart};
-  SayInMorningCheck(answer.html.data(), Bytes(answer.html), answer.spoken.data(),
-                    Bytes(answer.spoken), "", Last() ? 1 : 0);
-  const std::u16string notes = Doubts(c);
-  ShowMorningNotes(notes.data(), Bytes(notes));
+  const std::optional<analysis::CivilDate> date = DateOfBox("MorningDate");
+  if (!start || !end || !date) return;  // FillWindow refused already
+  check.start = *start;
+  check.end = *end;
+  check.drive = MinuteOfDay(BoxText("DriveAt"));
+  check.date = *date;
+  check.today = TodayDate();
+  check.nowMinute = NowMinute();
+  const analysis::Case c = analysis::ComputeCase(std::get<report::PanelInputs>(read));
+  const report::MorningAnswer answer = report::MorningAnswerOf(c, check);
+  if (answer.zeroAfterStart)
+    Last() = LastAnswer{*date, *start, *answer.zeroAfterStart, answer.calendar};
+  SayInMorningCheck(answer.html.data(), Bytes(answer.html), answer.notes.data(),
+                    Bytes(answer.notes), answer.spoken.data(), Bytes(answer.spoken), "",
+                    Last() ? 1 : 0);
 }
 
-std::string MorningCalendar(int year, int month, int day, int nowMinute, const char* stamp) {
+void ForgetMorningAnswer() {
+  Last().reset();
+}
+
+std::string MorningCalendar(const char* stamp) {
   if (!Last()) return "";
-  const report::CivilDate date =
-      report::StartDate({year, month, day}, nowMinute, Last()->startMinute);
-  return report::CalendarFile(date, Last()->startMinute, Last()->zeroAfterStart, stamp);
+  return report::CalendarFile(Last()->date, Last()->startMinute, Last()->zeroAfterStart, stamp,
+                              Last()->description);
 }
 
 }  // namespace web

@@ -17,15 +17,23 @@ void ChoosePreset();
 // said instead, and its input focused.
 void AddDrink();
 
-// Fills the window's boxes and the panel's clock times from the check; false
-// (with the reason said, its input focused) where it cannot.
+// The day drinking began, from its start time and now, into MorningDate.
+void SuggestMorningDate();
+
+// Fills the window's boxes (the drinks, the weight, the purpose box's
+// cautious values, the time since drinking ended) and the panel's clock
+// times from the check; false (with the reason said, its input focused)
+// where it cannot.
 bool FillWindow();
 
 // After 計算する: the answer, or why there is none.
 void ShowMorningAnswer();
 
-// The calendar file for the last answer, made for a check at `nowMinute` on
-// the given day, `stamp` the moment in UTC; empty without an answer.
-std::string MorningCalendar(int year, int month, int day, int nowMinute, const char* stamp);
+// An input changed: the answer on screen is gone, and the calendar with it.
+void ForgetMorningAnswer();
+
+// The calendar file for the answer on screen, `stamp` the moment in UTC;
+// empty without one.
+std::string MorningCalendar(const char* stamp);
 
 }  // namespace web

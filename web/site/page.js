@@ -235,12 +235,20 @@ const page = {
 
   // Drinking's start and driving as clock times are the window's elapsed
   // time, in whole hours and minutes (driving earlier than the start is the
-  // next day). Returns the minutes, or null without both times.
+  // next day); for the morning after, from the end of drinking, where it is
+  // given, as the purpose box asks, and a minute at least, as the check
+  // counts it. Returns the minutes, or null without both times.
   drivingFromClock() {
-    const [start, drive] = ["DrinkStart", "DriveTime"].map((id) => document.getElementById(id).value);
+    const from = this.timeLineFrom();
+    const [start, drive] = [from, "DriveTime"].map((id) => document.getElementById(id).value);
     if (!start || !drive) return null;
     const minutes = (text) => Number(text.slice(0, 2)) * 60 + Number(text.slice(3, 5));
-    return (minutes(drive) - minutes(start) + 24 * 60) % (24 * 60);
+    const length = (minutes(drive) - minutes(start) + 24 * 60) % (24 * 60);
+    return from === "DrinkEnd" ? Math.max(length, 1) : length;
+  },
+
+  timeLineFrom() {
+    return this.purpose() === "m" && document.getElementById("DrinkEnd").value ? "DrinkEnd" : "DrinkStart";
   },
 
   deriveDrivingTime() {
@@ -261,7 +269,8 @@ const page = {
     document.getElementById("DriveTime").value = "";
     this.deriveBackTime();
     const notice = document.getElementById("TimeNotice");
-    notice.textContent = "窓の「飲酒開始後の経過時間」が「飲み始めた時刻」から「運転した時刻」までと" +
+    const from = this.timeLineFrom() === "DrinkEnd" ? "飲み終えた時刻" : "飲み始めた時刻";
+    notice.textContent = `窓の「飲酒開始後の経過時間」が「${from}」から「運転した時刻」までと` +
                          "合わなくなったため、「運転した時刻」を消しました。";
     notice.hidden = false;
   },
@@ -494,7 +503,7 @@ const page = {
     // boxes no longer hold (the window's own figure waits for 計算する).
     const rework = (event) => {
       if (event.target.name === "Purpose") this.setPurpose(this.purpose());
-      if (event.target.id === "DrinkStart" || event.target.id === "DriveTime") {
+      if (["DrinkStart", "DrinkEnd", "DriveTime"].includes(event.target.id) || event.target.name === "Purpose") {
         document.getElementById("TimeNotice").hidden = true;
         this.deriveDrivingTime();
       }

@@ -43,8 +43,51 @@ async function Check(page, press) {
 const Values = (page) => page.evaluate(
     () => [...Array(13).keys()].map((i) => document.getElementById(`Text${i + 1}`).value));
 
+async function Calendar(page, press) {
+  const [download] = await Promise.all([page.waitForEvent("download"), press("#AddToCalendar")]);
+  return readFileSync(await download.path(), "utf8");
+}
+
+// C99 %a text, as data-figure holds it, read back exactly.
+function FromHex(text) {
+  const [, sign, whole, fraction, exponent] = /^(-?)0x([01])\.?([0-9a-f]*)p([+-]\d+)$/.exec(text);
+  const value = (Number(whole) + parseInt(fraction || "0", 16) / 16 ** fraction.length) * 2 ** Number(exponent);
+  return sign ? -value : value;
+}
+
+// What the screen says after a check: the window's figure, the panel's
+// entered and cautious figures, its headline, the answer's lines and what
+// the live region said.
+const Shown = (page) => page.evaluate(() => {
+  const text = (selector) => document.querySelector(selector)?.textContent ?? null;
+  const figures = [...document.querySelectorAll("#detail .scenarios td[data-figure]")].map((td) => td.dataset.figure);
+  return {window: text("#Label24"), entered: figures[0], cautious: figures[1],
+          headline: text("#detail-headline"), zero: text("#MorningAnswer .zero"),
+          drive: text("#MorningAnswer .drive"), warning: text("#MorningAnswer .warning"),
+          notes: text("#MorningNotes"), status: text("#detail-status"), focus: document.activeElement.id};
+});
+
+// The window holds the purpose box's cautious values and the time from the
+// end of drinking to driving; its figure, its verdict and the panel's two
+// columns are the drive-time line's figure, and every line is heard.
+async function ExpectOneFigure(page, title) {
+  const shown = await Shown(page);
+  assert.equal(shown.cautious, shown.entered);
+  const figure = FromHex(shown.entered);
+  // 15 digits, and below 0 the window shows 0.
+  assert.equal(shown.window, figure < 0 ? "0" : String(Number(figure.toPrecision(15))));
+  assert.equal(title, figure > 0.15 ? "有罪です" : figure >= 0 ? "不該当" : "計算結果");
+  assert.ok(shown.headline.startsWith(shown.zero), `${shown.headline} / ${shown.zero}`);
+  assert.equal(shown.focus, "MorningAnswer");
+  await page.waitForFunction(() => document.getElementById("detail-status").textContent.includes("運転"));
+  const status = await page.textContent("#detail-status");
+  for (const line of [shown.zero, shown.drive, shown.warning, shown.notes].filter(Boolean))
+    assert.ok(status.includes(line.replace(/入力を確かめて下さい。$/, "")), `${status} says ${line}`);
+  return {...shown, figure};
+}
+
 for (const width of [390, 1280]) {
-  test(`the party at ${width} px: the boxes filled, one clock time, the drive, a reminder`, async () => {
+  test(`the party at ${width} px: the cautious window, one dated time, the drive in words, a reminder`, async () => {
     const {context, page, press} = await Open(width);
     try {
       // On a phone the check comes first, above the window; at the window's
@@ -56,35 +99,155 @@ for (const width of [390, 1280]) {
       await AddDrink(page, press, "ハイボール 350mL 7%", 2);
       await page.fill("#MorningWeight", "62");
       await page.fill("#MorningStart", "19:30");
+      // At 7:00 an evening's start is yesterday's.
+      assert.equal(await page.inputValue("#MorningDate"), "2026-12-08");
       await page.fill("#MorningEnd", "23:45");
       await page.fill("#DriveAt", "08:00");
-      assert.equal(await Check(page, press), "有罪です");
-      // 360 cc of sake at 15, 1050 of beer at 5, 700 of the rest at 7;
-      // 62 kg; 19:30 to 8:00 is 12 h 30 min; the method's boxes untouched.
-      assert.deepEqual(await Values(page), ["360", "1050", "62", "12", "0.7947", "0.78", "0.15",
-                                            "30", "700", "15", "5", "7", "2000"]);
-      assert.deepEqual(await page.evaluate(() => ["DrinkStart", "DrinkEnd"].map((id) => document.getElementById(id).value)),
-                       ["19:30", "23:45"]);
-      // The answer is the panel's cautious time to 0, as a clock time.
-      const zero = await page.locator("#detail .scenarios tbody tr").last().locator("td").nth(1).textContent();
-      const clock = zero.match(/（(.+)）/)[1];
-      assert.equal(clock, "2日後 5:57");
-      assert.equal(await page.textContent("#MorningAnswer .zero"), `アルコールが0になるのは（慎重な数値で）${clock} ごろ以降`);
-      assert.match(await page.textContent("#detail-headline"), new RegExp(`^アルコールが0になるのは（慎重な数値で）${clock} ごろ以降`));
-      assert.match(await page.textContent("#MorningAnswer .drive"), /^運転する予定の 翌日 8:00 には、慎重な数値で呼気1リットルあたり 1\.27075335073684 mg。アルコールがまだ体に残っているおそれがあります。/);
+      const title = await Check(page, press);
+      // 360 cc of sake at 15, 1050 of beer at 5, 700 of the rest at 7; 62 kg;
+      // 23:45 to 8:00 is 8 h 15 min; r 0.6, 0.11 and 1900.
+      assert.deepEqual(await Values(page), ["360", "1050", "62", "8", "0.7947", "0.6", "0.11",
+                                            "15", "700", "15", "5", "7", "1900"]);
+      assert.deepEqual(await page.evaluate(() => ["DrinkStart", "DrinkEnd", "DriveTime"].map((id) => document.getElementById(id).value)),
+                       ["19:30", "23:45", "08:00"]);
+      const shown = await ExpectOneFigure(page, title);
+      assert.equal(title, "有罪です");
+      assert.equal(shown.window, "1.27075335073684");
+      assert.equal(shown.zero, "アルコールが0になるのは（慎重な数値で）12月10日(木) 5:57 ごろ以降");
+      assert.equal(shown.drive, "運転する予定の 12月9日(水) 8:00 には、慎重な数値で呼気1リットルあたり 1.28 mg（基準0.15の約8.5倍）。");
+      assert.equal(shown.warning, "基準値以上のアルコールが残っているおそれがあります。運転しないでください。");
+      assert.match(await page.textContent("#MorningAnswer .effects"), /泥酔/);
       assert.match(await page.textContent("#MorningAnswer .safety"), /運転してよいということではありません/);
-      assert.equal(await page.textContent("#MorningNotes"), "");
-      const [download] = await Promise.all([page.waitForEvent("download"), press("#AddToCalendar")]);
-      const calendar = readFileSync(await download.path(), "utf8");
+      assert.equal(shown.notes, "");
+      // The panel's clock times count from the end too: the cautious 0 at the answer's time.
+      assert.match(await page.locator("#detail .scenarios tbody tr").last().locator("td").nth(1).textContent(), /（2日後 5:57）/);
+      assert.equal(await page.locator("#detail .amounts").count(), 0);
+      const calendar = await Calendar(page, press);
       assert.match(calendar, /\r\nDTSTART:20261210T055700\r\n/);  // began 8 December, 34 h 27 min later
-      assert.equal((calendar.match(/BEGIN:VEVENT/g) ?? []).length, 1);
+      assert.match(calendar, /\r\nSUMMARY:アルコールが0になる目安（慎重な数値）\r\n/);
+      assert.match(calendar, /\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0M\r\n/);
+      assert.ok(calendar.replace(/\r\n /g, "").includes("缶ビール 350mL 5% × 3\\n"), calendar);
       assert.equal(await page.evaluate(() => document.documentElement.scrollWidth - innerWidth), 0);
+      // The weight changed: nothing of the answer stays, nor its calendar.
+      await page.fill("#MorningWeight", "70");
+      assert.equal(await page.textContent("#MorningAnswer"), "入力が変わりました。もう一度「確認する」を押してください。");
+      assert.equal(await page.isVisible("#AddToCalendar"), false);
       assert.deepEqual(page.errors ?? [], []);
     } finally {
       await context.cleanup();
     }
   });
+
+  test(`a ten-drink night at ${width} px without a time to drive: the window shows the 0 it answers`, async () => {
+    const {context, page, press} = await Open(width);
+    try {
+      await AddDrink(page, press, "缶ビール 500mL 5%", 4);
+      await AddDrink(page, press, "日本酒 1合 180mL 15%", 3);
+      await AddDrink(page, press, "缶チューハイ 350mL 9%", 2);
+      await AddDrink(page, press, "ウイスキー シングル 30mL 40%", 1);
+      await page.fill("#MorningWeight", "45");
+      await page.fill("#MorningStart", "18:00");
+      await page.fill("#MorningEnd", "01:30");
+      const title = await Check(page, press);
+      const shown = await ExpectOneFigure(page, title);
+      const values = await Values(page);
+      assert.deepEqual([values[5], values[6], values[12]], ["0.6", "0.11", "1900"]);
+      // 1:30 plus the window's time is the answer's clock time, and its figure is 0 at most.
+      const after = Number(values[3]) * 60 + Number(values[7]);
+      const at = (90 + after) % 1440;
+      const clock = `${Math.floor(at / 60)}:${String(at % 60).padStart(2, "0")}`;
+      assert.match(shown.zero, new RegExp(`^アルコールが0になるのは（慎重な数値で）12月1[01]日\\((木|金)\\) ${clock} ごろ以降$`));
+      assert.ok(shown.figure <= 0);
+      assert.equal(shown.drive, null);
+      assert.equal(await page.locator("#detail .amounts").count(), 0);
+      assert.equal(await page.evaluate(() => document.activeElement.id), "MorningAnswer");
+    } finally {
+      await context.cleanup();
+    }
+  });
 }
+
+// Every kind of change after a check takes the answer away at once.
+test("the answer goes with any change to what it was made from", async () => {
+  const {context, page, press} = await Open(390);
+  try {
+    await AddDrink(page, press, "缶ビール 350mL 5%", 2);
+    await page.fill("#MorningWeight", "62");
+    await page.fill("#MorningStart", "19:30");
+    await page.fill("#MorningEnd", "22:00");
+    const kChanges = [
+      ["a drink added again", () => press("#AddDrink")],
+      ["a drink removed", () => press("#DrinkList li:last-child button")],
+      ["a drink's strength edited", () => page.fill("#DrinkStrength", "6")],
+      ["the weight", () => page.fill("#MorningWeight", "61")],
+      ["a time", () => page.fill("#MorningEnd", "22:30")],
+      ["the date", () => page.fill("#MorningDate", "2026-12-07")],
+      ["a window box", () => page.fill("#Text3", "60")],
+      ["the panel's purpose", () => page.check("#PurposeCheck")],
+      ["入力数値抹消", () => press("#Command2")],
+    ];
+    for (const [name, change] of kChanges) {
+      await Check(page, press);
+      assert.equal(await page.isVisible("#AddToCalendar"), true, name);
+      await change();
+      assert.equal(await page.textContent("#MorningAnswer"), "入力が変わりました。もう一度「確認する」を押してください。", name);
+      assert.equal(await page.isVisible("#AddToCalendar"), false, name);
+    }
+    // The date, once set by hand, stays when the start time changes.
+    await page.fill("#MorningStart", "20:00");
+    assert.equal(await page.inputValue("#MorningDate"), "2026-12-07");
+  } finally {
+    await context.cleanup();
+  }
+});
+
+// The usual mistakes, each named in the check with what it was taken as.
+test("a fraction for a strength, an end before the start, a drive within drinking or past", async () => {
+  const {context, page, press} = await Open(390);
+  try {
+    await AddDrink(page, press, "缶ビール 350mL 5%", 2, undefined, "0.05");
+    await AddDrink(page, press, "日本酒 1合 180mL 15%", 1);
+    await page.fill("#MorningWeight", "62");
+    await page.fill("#MorningStart", "19:30");
+    await page.fill("#MorningEnd", "09:30");
+    await page.fill("#DriveAt", "21:00");
+    await Check(page, press);
+    const notes = await page.locator("#MorningNotes li").allTextContents();
+    const kExpected = [
+      "「度数（%）」の「0.05」（手入力（ビール） 350mL 0.05% × 2）は0.05%として計算しました。5%の誤りではありませんか。",
+      "「飲み終えた時刻」の「9:30」は「飲み始めた時刻」の「19:30」より前のため、翌日として、飲酒時間14時間0分で計算しました。",
+      "「運転する予定の時刻」の「21:00」は飲んでいた間の時刻のため、翌日の12月9日(水) 21:00として計算しました。",
+    ];
+    assert.equal(notes.length, kExpected.length, notes.join("\n"));
+    kExpected.forEach((note, i) => assert.ok(notes[i].startsWith(note), notes[i]));
+    await page.fill("#MorningEnd", "23:30");
+    await page.fill("#DriveAt", "06:00");
+    await Check(page, press);
+    assert.match(await page.textContent("#MorningNotes"), /「運転する予定の時刻」の「6:00」は12月9日\(水\) 6:00として計算しましたが、この時刻はもう過ぎています。/);
+  } finally {
+    await context.cleanup();
+  }
+});
+
+// Planning at 17:00 before an 18:30 party: the date is today's.
+test("a start just ahead is today's; the answer and the reminder take their date from it", async () => {
+  const {context, page, press} = await Open(390);
+  try {
+    await page.clock.setFixedTime(new Date(2026, 11, 9, 17, 0));
+    await AddDrink(page, press, "缶ビール 350mL 5%", 2);
+    await page.fill("#MorningWeight", "62");
+    await page.fill("#MorningStart", "18:30");
+    assert.equal(await page.inputValue("#MorningDate"), "2026-12-09");
+    await page.fill("#MorningEnd", "20:30");
+    await Check(page, press);
+    const zero = await page.textContent("#MorningAnswer .zero");
+    const [, day, hours, minutes] = zero.match(/12月(\d+)日\(.\) (\d+):(\d+)/);
+    const calendar = await Calendar(page, press);
+    assert.match(calendar, new RegExp(`\\r\\nDTSTART:202612${day}T${hours.padStart(2, "0")}${minutes}00\\r\\n`));
+  } finally {
+    await context.cleanup();
+  }
+});
 
 test("two strengths of other drinks make one, weighted by volume; sake and beer keep theirs", async () => {
   const {context, page, press} = await Open(390);
@@ -112,7 +275,6 @@ test("two strengths of other drinks make one, weighted by volume; sake and beer 
     const mean = (240 * 12 + 350 * 9) / 590;
     assert.deepEqual([values[0], values[1], values[8], values[9], values[10], values[11]],
                      ["0", "0", "590", "15", "5", String(Number(mean.toPrecision(15)))]);
-    assert.deepEqual([values[3], values[7]], ["2", "0"]);  // to the end, without a time to drive
     assert.equal(await page.locator("#MorningAnswer .drive").count(), 0);
     // Never how much one may drink: no amounts at the limit after the check.
     assert.equal(await page.locator("#detail .amounts").count(), 0);
@@ -176,7 +338,7 @@ test("implausible inputs are named in the panel and the check, and nothing is sa
     await page.fill("#MorningStart", "19:00");
     await page.fill("#MorningEnd", "21:00");
     await Check(page, press);
-    assert.match(await page.textContent("#MorningNotes"), /「あなたの体重は（単位はＫｇ）」の「5」は20 kg未満/);
+    assert.match(await page.textContent("#MorningNotes"), /「体重（kg）」の「5」は20 kg未満/);
   } finally {
     await context.cleanup();
   }

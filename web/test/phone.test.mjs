@@ -136,7 +136,7 @@ test("turning the phone switches the layout and keeps every text and the figure"
 test("the morning after, in clock time: cautious from the end of drinking", async () => {
   const {context, page} = await Phone(390);
   try {
-    await page.fill("#Text4", "10");  // 6:00 the next morning
+    await page.fill("#Text4", "10");  // 9:30 the next morning
     await Tap(page, "Command1");
     await page.check("#PurposeMorning");
     await page.fill("#DrinkStart", "20:00");
@@ -149,11 +149,12 @@ test("the morning after, in clock time: cautious from the end of drinking", asyn
           .filter((td, i) => i % 4 === 1).map((td) => td.dataset.minutes),
       headline: document.getElementById("detail-headline").textContent,
     }));
-    // The cautious values, 10 hours since the start less 3 h 30 min of drinking.
+    // The cautious values, the window's 10 hours counted from the end of
+    // drinking, as the purpose box asks.
     const cautious = (hours, minutes) => execFileSync(kTable, {input:
         `200\t300\t70\t${hours}\t0.7947\t0.6\t0.11\t${minutes}\t0\t15\t5\t0\t1900\n`})
         .toString().split("\t");
-    assert.equal(shown.figure, cautious(10, -210)[0]);
+    assert.equal(shown.figure, cautious(10, 0)[0]);
     const clock = (minutes) => {
       const at = 23 * 60 + 30 + minutes;
       return `${at >= 1440 ? "翌日 " : ""}${Math.floor(at % 1440 / 60)}:${String(at % 60).padStart(2, "0")}`;

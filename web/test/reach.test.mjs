@@ -75,7 +75,7 @@ test("keyboard only: through the window in the design's order, the morning check
                     "Command4", "Command5", "Command7", "Command8", "Command9", "Command10",
                     "Command11", "Text13"];
     const morning = ["DrinkPreset", "DrinkVolume", "DrinkStrength", "DrinkCount", "AddDrink",
-                     "MorningWeight", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
+                     "MorningWeight", "MorningDate", "MorningStart", "MorningEnd", "DriveAt", "MorningGo"];
     const official = [1, 2].flatMap((n) => ["Label", "R", "Beta", "Ratio", "Gravity", "Figure"].map(
         (field) => `Official${field}${n}`));
     const panel = ["PurposeCheck", ...official,
