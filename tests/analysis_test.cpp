@@ -301,6 +301,46 @@ TEST(Analysis, TheMorningAfterCountsTheWindowsTimeFromTheEndOfDrinking) {
   EXPECT_TRUE(morning.chart.figures[1][end]);
 }
 
+// Every minute of the window's time and of the delay to the test is its
+// own clock minute: 1 h 20 min is 80 minutes, never 79.
+TEST(Analysis, EveryMinuteIsItsOwnClockMinute) {
+  FakeToolkit window;
+  for (int m = 0; m < 60; ++m) {
+    analysis::CaseInputs in{Read(window)};
+    in.entered.ElapsedMinutes = m;
+    in.back = analysis::BackInputs{0.2, 1, static_cast<double>(m), std::nullopt};
+    const analysis::Case c = analysis::ComputeCase(in);
+    EXPECT_EQ(c.drivingMinutes, 60 + m);
+    EXPECT_EQ(c.backMinutes, 60 + m);
+  }
+}
+
+// Driving, and a test, within 2 hours of the end of drinking are during
+// absorption; at 2 hours exactly no longer; no test, no test's caveat.
+TEST(Analysis, AbsorptionCaveatsAtTheirEdges) {
+  struct Row {
+    double driving, drinking;
+    std::optional<double> delay;  // driving to the test, hours
+    bool drivenWhileAbsorbing, testedWhileAbsorbing;
+  };
+  const Row kRows[] = {
+      {3, 1, 0, false, false}, {2.75, 1, std::nullopt, true, false},
+      {2, 1, 0.5, true, true}, {2, 1, 1, true, false},
+      {1, 0, 1, true, false},
+  };
+  FakeToolkit window;
+  for (const Row& row : kRows) {
+    analysis::CaseInputs in{Read(window)};
+    in.entered.ElapsedHours = row.driving;
+    in.drinkingHours = row.drinking;
+    if (row.delay) in.back = analysis::BackInputs{0.2, *row.delay, 0, std::nullopt};
+    const analysis::Case c = analysis::ComputeCase(in);
+    EXPECT_EQ(std::make_pair(c.drivenWhileAbsorbing, c.testedWhileAbsorbing),
+              std::make_pair(row.drivenWhileAbsorbing, row.testedWhileAbsorbing))
+        << row.driving << " " << row.drinking;
+  }
+}
+
 // A stated figure is matched against our double's exact value: a decimal
 // that reads as a double just below it rounds and cuts down, and a carry
 // runs through every nine.

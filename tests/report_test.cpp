@@ -45,6 +45,20 @@ TEST(Report, TextPieces) {
       {report::Servings(35, 350), u"0.1"},  // a half rounds up
       {report::Servings(2345, 350), u"6.7"},
       {report::Servings(9, 180), u"0.1"},  // 0.05 合: an exact half rounds up
+      {report::Servings(46, 120), u"0.4"},
+      // The bands of 酒量と影響 at their edges.
+      {std::u16string(report::EffectsBand(0.0999)), u""},
+      {std::u16string(report::EffectsBand(0.1)),
+       u"呼気濃度0.1～0.5mg・・・ほろ酔い（酒量と影響より）"},
+      {std::u16string(report::EffectsBand(0.5)), u"呼気濃度0.5～1mg・・・酩酊（酒量と影響より）"},
+      {std::u16string(report::EffectsBand(0.9999)),
+       u"呼気濃度0.5～1mg・・・酩酊（酒量と影響より）"},
+      {std::u16string(report::EffectsBand(1)), u"呼気濃度1～1.5mg・・・泥酔（酒量と影響より）"},
+      {std::u16string(report::EffectsBand(1.5)), u"呼気濃度1～1.5mg・・・泥酔（酒量と影響より）"},
+      {std::u16string(report::EffectsBand(1.5001).substr(0, 8)), u"1.5 mg を"},
+      // The search's limit as the search has it.
+      {std::u16string(report::NoAmountText(analysis::NoAmount::BeyondSearch)),
+       report::Grouped(analysis::kAmountSearched) + u" cc を超えます"},
       {report::Escape(u"<b a=\"1\">&'"), u"&lt;b a=&quot;1&quot;&gt;&amp;&#39;"},
       {std::u16string(report::VerdictText(calc::Verdict::Punishable)), u"有罪です"},
       {std::u16string(report::VerdictText(calc::Verdict::NotPunishable)), u"不該当"},
@@ -80,6 +94,9 @@ TEST(Report, Utf8AtTheEdges) {
   EXPECT_EQ(report::Utf8(u"\u007F\u0080\u07FF\u0800"), "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80");
   EXPECT_EQ(report::Utf8(u"\uFFFF"), "\xEF\xBF\xBF");
   EXPECT_EQ(report::Utf8(u"\U00010000\U0010FFFF"), "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF");
+  // And back: a name with a four-byte character (𠮷野) is kept whole.
+  EXPECT_EQ(report::FromUtf8("\xF0\xA0\xAE\xB7\xE9\x87\x8E"), u"\U00020BB7\u91CE");
+  EXPECT_EQ(report::FromUtf8("\xF4\x8F\xBF\xBF\xC2\x80"), u"\U0010FFFF\u0080");
 }
 
 // The 0.15 and 0.25 lines stand at 0.15 and 0.25 of the chart's scale: their
@@ -352,6 +369,7 @@ TEST(Morning, DoubtsNameTheBoxAndItsText) {
       {"negative amount", 8, -1, std::nullopt, u"「ワインその他のアルコール類」の「-1」はマイナス"},
       {"negative minutes", 7, -5, std::nullopt, u"「飲酒開始後の経過時間は（分）」の「-5」"},
       {"strength over 100", 11, 150, std::nullopt, u"100度（%）を超え"},
+      {"sake over 100", 9, 101, std::nullopt, u"「日本酒のアルコール濃度（度）」の「101」は100度"},
       {"strength of 100", 11, 100, std::nullopt, u""},
       {"drinking longer", 3, 1, 3.5, u"飲酒時間「3時間30分」が、飲酒開始後の経過時間より長く"},
       {"drinking over a day", 3, 30, 25, u"24時間を超えて"},
@@ -401,7 +419,7 @@ std::string AsText(const std::string& html) {
                  name == "h2" || name == "/table" || name == "figcaption" || name == "div") {
         flush();
         out += '\n';
-      } else if (name == "polyline" || name == "line" || name == "circle") {
+      } else if (name == "polyline" || name == "line" || name == "circle" || name == "rect") {
         flush();
         std::string attributes = tag.substr(name.size());
         if (!attributes.empty() && attributes.back() == '/') attributes.pop_back();

@@ -837,3 +837,30 @@ test("the calculation sheet is an exhibit whose QR code reproduces it", async ()
   await page.emulateMedia({media: "print"});
   assert.deepEqual(await printed(), ["none", "block"]);
 });
+
+// The panel's inputs read as typed: the window's boxes wait for 計算する;
+// a box of full-width spaces is empty; one clock time alone locks nothing;
+// a label with "&" and "#" comes back whole from the link.
+test("the panel's inputs: nothing before 計算する, blanks empty, one clock time, a link's & and #", async () => {
+  const page = await Calculator();
+  await Type(page, {Text1: "250"});
+  assert.equal(await page.isHidden("#detail"), true);
+  await Press(page, "Command1");
+  await Type(page, {BackMeasured: "\u3000\u3000", BackHours: "1", BackMinutes: "20"});
+  assert.equal(await page.locator("#detail table.back").count(), 0);
+  await Type(page, {DriveTime: "21:00"});
+  assert.deepEqual(await page.evaluate(() => ["BackHours", "BackMinutes"].map((id) => {
+    const box = document.getElementById(id);
+    return [box.value, box.readOnly];
+  })), [["1", false], ["20", false]]);
+  await page.check("#PurposeCheck");
+  await Type(page, {OfficialLabel1: "報告書&#1", OfficialR1: "0.6", OfficialBeta1: "0.11"});
+  await Press(page, "Command1");
+  const again = await context.newPage();
+  await again.goto(page.url());
+  await again.waitForSelector("dialog#box[open]");
+  assert.equal(await again.inputValue("#OfficialLabel1"), "報告書&#1");
+  assert.equal(await again.inputValue("#BackHours"), "1");
+  await again.close();
+  await page.close();
+});
