@@ -54,3 +54,10 @@ done
 # An option it does not know: the usage on standard error, exit 2.
 if "$tool" --nope 2> "$dir/usage" > /dev/null; then echo "--nope was taken"; exit 1; fi
 grep -q '^usage: widmark-table' "$dir/usage" || { echo "no usage for --nope"; exit 1; }
+# A line of the thirteen boxes and a later test alone; the drinking time
+# from its clock times; with --header the document still comes first.
+printf '%s\t0.22\t0\t55\n%s\n' "$defaults" $'DrinkStart=20:00\nDrinkEnd=23:30' \
+  | "$tool" --sheet --header > "$dir/short.html"
+head -c 1 "$dir/short.html" | grep -q '<' || { echo "--sheet --header: $(head -1 "$dir/short.html")"; exit 1; }
+grep -q '飲み始めから飲み終わりまで</th><td>3時間30分' "$dir/short.html" \
+  || { echo "the drinking time is not 3時間30分"; exit 1; }

@@ -152,6 +152,8 @@ for (const width of [390, 1280]) {
       const shown = await ExpectOneFigure(page, title);
       const values = await Values(page);
       assert.deepEqual([values[5], values[6], values[12]], ["0.6", "0.11", "1900"]);
+      // Past midnight: 18:00 to 1:30 is 7 h 30 min of drinking.
+      assert.deepEqual([await page.inputValue("#DrinkingHours"), await page.inputValue("#DrinkingMinutes")], ["7", "30"]);
       // 1:30 plus the window's time is the answer's clock time, and its figure is 0 at most.
       const after = Number(values[3]) * 60 + Number(values[7]);
       const at = (90 + after) % 1440;
@@ -261,8 +263,15 @@ test("two strengths of other drinks make one, weighted by volume; sake and beer 
     // The list keeps each drink's name.
     assert.deepEqual(await page.$$eval("#DrinkList li span", (rows) => rows.map((r) => r.textContent)),
                      ["ワイン 1杯 120mL 12% × 2", "缶チューハイ 350mL 9% × 1", "手入力（ビール） 500mL 6% × 1"]);
+    // A remove button says which drink; the focus goes on to the next row.
+    assert.equal(await page.getAttribute("#DrinkList li:nth-child(2) button", "aria-label"), "缶チューハイ 350mL 9% × 1 を削除");
+    await AddDrink(page, press, "缶ビール 350mL 5%", 1);
+    await press("#DrinkList li:nth-child(3) button");
+    assert.equal(await page.evaluate(() => document.activeElement.closest("li")?.textContent), "缶ビール 350mL 5% × 1削除");
     await press("#DrinkList li:last-child button");
-    // A count that is not a whole number of servings is refused, naming its box.
+    // A count that is not a whole number of servings is refused, naming its box; so is none.
+    await AddDrink(page, press, "缶ビール 500mL 5%", "");
+    assert.match(await page.textContent("#MorningAnswer"), /「杯数」に数値を入力して下さい/);
     await AddDrink(page, press, "缶ビール 500mL 5%", "0.5");
     assert.match(await page.textContent("#MorningAnswer"), /「杯数」は1以上の整数/);
     assert.equal(await page.evaluate(() => document.activeElement.id), "DrinkCount");
@@ -291,6 +300,11 @@ test("an empty list is refused in words, and nothing is calculated", async () =>
     await press("#MorningGo");
     assert.match(await page.textContent("#MorningAnswer"), /飲んだものをリストに加えてから/);
     assert.equal(await page.evaluate(() => document.activeElement.id), "DrinkPreset");
+    // Each missing time focuses its own box.
+    await AddDrink(page, press, "缶ビール 350mL 5%", 1);
+    await page.fill("#MorningEnd", "23:00");
+    await press("#MorningGo");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "MorningStart");
     assert.equal(await page.isVisible("dialog#box"), false);
     assert.equal((await Values(page))[0], "200");
     assert.equal(await page.isVisible("#AddToCalendar"), false);
