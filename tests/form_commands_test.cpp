@@ -233,6 +233,10 @@ TEST(FormCommands, PhoneLayoutReadsEachBoxAfterItsCaptionWithItsUnitBeside) {
     EXPECT_EQ(form::kPhoneLayout[unit].firstColumn, form::kPhoneLayout[box].lastColumn + 1)
         << r.unit << " not in the column after " << r.box;
   }
+  // The note that points down (↓↓) at the method's values stands right above
+  // them, after the red warning under the figure.
+  EXPECT_EQ(at(row.at("Label7").second + 1), "Label8");
+  EXPECT_EQ(at(row.at("Label20").second + 1), "Label7");
 }
 
 // Where the page needs every text to read (a phone, more contrast asked
