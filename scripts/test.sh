@@ -19,6 +19,13 @@ scripts/deps.sh test
 jobs=$(nproc)
 failed=()
 passed_total=0 failed_total=0
+# Where the time goes: seconds per section, said at the end.
+laps=() lap_start=0
+lap() {
+  laps+=("$1 $((SECONDS - lap_start)) s")
+  lap_start=$SECONDS
+}
+lap installs
 
 variant() {  # name, then extra cmake arguments
   local dir=$1; shift
@@ -39,12 +46,16 @@ variant() {  # name, then extra cmake arguments
 
 mkdir -p build
 variant build -DCMAKE_BUILD_TYPE=Release
+lap build
 core=(-DWIDMARK_GUI=OFF -DWIDMARK_BENCH=OFF)
 variant build-v3 "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS="-O3 -march=x86-64-v3"
+lap build-v3
 variant build-clang "${core[@]}" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
   -DWIDMARK_C_CONVERSIONS=ON
+lap build-clang
 variant build-san -DWIDMARK_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+lap build-san
 
 echo "=== build-fuzz"
 mkdir -p build-fuzz
@@ -64,6 +75,7 @@ else
   cat build-fuzz/configure.log
   failed+=("build-fuzz")
 fi
+lap build-fuzz
 
 check() {  # name, then a command that passes or fails as one test
   local name=$1; shift
@@ -81,6 +93,7 @@ package_check() {
   deb=$(scripts/package.sh | tail -n 1) && tests/package_test.sh "$deb"
 }
 check package package_check
+lap package
 
 echo "=== build-web"
 if site=$(scripts/web.sh build | tail -n 1); then
@@ -91,6 +104,7 @@ if site=$(scripts/web.sh build | tail -n 1); then
   done
   check web-same-bits tests/same_bits.sh build/tools/widmark-table "$table" fuzz/corpus/*
   tests/desktop_shot.sh build/app/widmark build-web/desktop.png || failed+=("desktop-shot")
+  lap "build-web (build, tables, desktop shot)"
   log=build-web/browser.log
   (cd web/test && npm ci --no-audit --no-fund --loglevel=error \
      && WIDMARK_SITE=$site WIDMARK_DESKTOP_SHOT=$(realpath ../../build-web/desktop.png) \
@@ -101,11 +115,13 @@ if site=$(scripts/web.sh build | tail -n 1); then
   if [ -z "${p:-}" ] || [ "${f:-1}" -ne 0 ]; then failed+=("browser"); tail -n 40 "$log"; fi
   passed_total=$((passed_total + ${p:-0}))
   failed_total=$((failed_total + ${f:-0}))
+  lap "browser tests"
 else
   failed+=("build-web")
 fi
 
 echo
+echo "Time: $(IFS=,; echo "${laps[*]}" | sed 's/,/, /g')"
 if [ ${#failed[@]} -ne 0 ]; then
   echo "FAILED: ${failed[*]}"
 fi
