@@ -300,13 +300,19 @@ test("an empty list is refused in words, and nothing is calculated", async () =>
     await press("#MorningGo");
     assert.match(await page.textContent("#MorningAnswer"), /飲んだものをリストに加えてから/);
     assert.equal(await page.evaluate(() => document.activeElement.id), "DrinkPreset");
+    assert.equal(await page.isVisible("dialog#box"), false);
+    assert.equal((await Values(page))[0], "200");
+    assert.equal(await page.isVisible("#AddToCalendar"), false);
     // Each missing time focuses its own box.
     await AddDrink(page, press, "缶ビール 350mL 5%", 1);
     await page.fill("#MorningEnd", "23:00");
     await press("#MorningGo");
     assert.equal(await page.evaluate(() => document.activeElement.id), "MorningStart");
-    assert.equal(await page.isVisible("dialog#box"), false);
-    assert.equal((await Values(page))[0], "200");
+    // A calculation the window cannot make gives no answer, and says why.
+    await page.fill("#MorningStart", "19:00");
+    await page.fill("#MorningWeight", "0");
+    const title = await Check(page, press);
+    assert.equal(await page.textContent("#MorningAnswer"), `計算は「${title}」で終わったため、答えを出せませんでした。入力を確かめて下さい。`);
     assert.equal(await page.isVisible("#AddToCalendar"), false);
   } finally {
     await context.cleanup();
