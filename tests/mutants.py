@@ -25,6 +25,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 from pathlib import Path
@@ -34,10 +35,24 @@ WORK = ROOT / "build-mutants"
 TREE = WORK / "tree"
 
 
-def run(command, cwd, log, env=None):
+# A fault that makes a test hang is caught as a user would meet it: a test
+# past its time fails, and a whole suite past this stops and fails.
+TEST_SECONDS = 120
+SUITE_SECONDS = 1800
+
+
+def run(command, cwd, log, env=None, timeout=None):
     with open(log, "w") as out:
-        return subprocess.run(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
-                              env={**os.environ, **(env or {})}).returncode == 0
+        # A session of its own, so that a suite past its time goes whole.
+        child = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
+                                 env={**os.environ, **(env or {})}, start_new_session=True)
+        try:
+            return child.wait(timeout=timeout) == 0
+        except subprocess.TimeoutExpired:
+            os.killpg(child.pid, signal.SIGKILL)
+            child.wait()
+            out.write(f"\nnot ok 0 - (the suite ran past {timeout} s)\n")
+            return False
 
 
 def parse(path):
@@ -116,16 +131,18 @@ def passes(suite):
     log = WORK / "test.log"
     if kind == "native":
         return run(["ctest", "--test-dir", WORK / "native", "-j", str(os.cpu_count()),
-                    "-E", "print_to_pdf|accessibility|screen_reader"], WORK, log)
+                    "--timeout", str(TEST_SECONDS),
+                    "-E", "print_to_pdf|accessibility|screen_reader"], WORK, log,
+                   timeout=SUITE_SECONDS)
     if kind == "gui":
-        return run(["ctest", "--test-dir", WORK / "native", "-R",
+        return run(["ctest", "--test-dir", WORK / "native", "--timeout", str(TEST_SECONDS), "-R",
                     "accessibility|screen_reader|form1_test|message_box_test|close_test|print_to_pdf"],
-                   WORK, log)
+                   WORK, log, timeout=SUITE_SECONDS)
     command = ["node", "--test", "--test-reporter=tap"]
     if len(suite) > 2:
         command.append(f"--test-name-pattern={suite[2]}")
     command.extend(suite[1].split(","))
-    ok = run(command, TREE / "web/test", log, environment())
+    ok = run(command, TREE / "web/test", log, environment(), timeout=SUITE_SECONDS)
     tap = log.read_text()
     return ok and "# fail 0" in tap and "# pass 0" not in tap
 
