@@ -259,7 +259,8 @@ test("offline after the first visit, and a rebuilt site replaces the cache", asy
     await Until(async () => {
       await last?.close();
       last = await context.newPage();
-      await last.goto(at);
+      // A load that never ends while the workers change hands is tried again.
+      if (!(await last.goto(at, {timeout: 20_000}).then(() => true, () => false))) return false;
       return last.evaluate(async (old) => {
         await new Promise((done) => setTimeout(done, 300));
         const names = await caches.keys();
