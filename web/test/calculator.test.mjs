@@ -722,6 +722,7 @@ const kHostileLinks = [
   {name: "version 2", hash: Whole("100").replace("v=1", "v=2")},
   {name: "a field twice", hash: `${Whole("100")}&Text2=5`},
   {name: "a field without =", hash: Whole("100").replace("Text13=2000", "Text13")},
+  {name: "an unknown purpose", hash: `${Whole("100")}&p=z`},
   // The limit is inclusive: 2,000 characters after the # are read, 2,001 not.
   {name: "2,001 characters", hash: Whole(`${"0".repeat(2002 - Whole("").length - 3)}360`)},
 ];
