@@ -121,7 +121,8 @@ else
 fi
 
 echo
-echo "Time: $(IFS=,; echo "${laps[*]}" | sed 's/,/, /g')"
+times=$(printf '%s; ' "${laps[@]}")
+echo "Time: ${times%; }"
 if [ ${#failed[@]} -ne 0 ]; then
   echo "FAILED: ${failed[*]}"
 fi
