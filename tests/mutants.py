@@ -37,8 +37,8 @@ TREE = WORK / "tree"
 
 # A fault that makes a test hang is caught as a user would meet it: a test
 # past its time fails, and a whole suite past this (three times a loaded
-# run of the browser files) stops and fails. The
-# first failing test decides a fault: the rest of its suite is not run.
+# run of the browser files) stops and fails. The first failing native test
+# decides a fault: the rest of its suite is not run.
 TEST_SECONDS = 60
 SUITE_SECONDS = 900
 
