@@ -45,7 +45,7 @@ SUITE_SECONDS = 900
 
 def run(command, cwd, log, env=None, timeout=None):
     with open(log, "w") as out:
-        # A session of its own, so that a suite past its time goes whole.
+        # A process group of its own, so that a suite past its time is killed whole.
         child = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
                                  env={**os.environ, **(env or {})}, start_new_session=True)
         try:
