@@ -5,8 +5,8 @@ fails, survived when all pass. The copy and its builds live under
 build-mutants/ and are reused. Before the first fault every suite it will run
 must pass on the unchanged tree; if one does not, it stops and names the test.
 
-Usage: tests/mutants.py [--list tests/mutants.txt] [NAME-PART ...]
-       tests/mutants.py --random N --since REV [--seed S]
+Usage: tests/mutants.py [--list tests/mutants.txt] [--work DIR] [NAME-PART ...]
+       tests/mutants.py --random N --since REV [--seed S] [--work DIR]
 Faults whose name contains a NAME-PART are run; without one, all of them.
 With --random, N faults are drawn from the product's lines changed since REV
 (never tests, data or docs), one operator each (tests/random_faults.py), a
@@ -21,6 +21,7 @@ The list: blocks of
   + the text with the fault
 """
 import argparse
+import io
 import os
 import random
 import re
@@ -28,6 +29,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -37,24 +39,37 @@ TREE = WORK / "tree"
 
 # A fault that makes a test hang is caught as a user would meet it: a test
 # past its time fails, and a whole suite past this (three times a loaded
-# run of the browser files) stops and fails. The first failing native test
-# decides a fault: the rest of its suite is not run.
+# run of the browser files) stops and fails. The first failing test decides
+# a fault: the rest of its suite is not run.
 TEST_SECONDS = 60
 SUITE_SECONDS = 900
 
 
-def run(command, cwd, log, env=None, timeout=None):
+def run(command, cwd, log, env=None, timeout=None, bail=None):
+    """True when the command succeeds. With `bail`, a pattern of an output
+    line that means failure, the command is stopped at that line."""
     with open(log, "w") as out:
         # A process group of its own, so that a suite past its time is killed whole.
-        child = subprocess.Popen(command, cwd=cwd, stdout=out, stderr=subprocess.STDOUT,
-                                 env={**os.environ, **(env or {})}, start_new_session=True)
-        try:
-            return child.wait(timeout=timeout) == 0
-        except subprocess.TimeoutExpired:
-            os.killpg(child.pid, signal.SIGKILL)
-            child.wait()
-            out.write(f"\nnot ok 0 - (the suite ran past {timeout} s)\n")
-            return False
+        child = subprocess.Popen(command, cwd=cwd, stdout=subprocess.PIPE,
+                                 stderr=subprocess.STDOUT, env={**os.environ, **(env or {})},
+                                 start_new_session=True)
+        timer = threading.Timer(timeout, os.killpg, (child.pid, signal.SIGKILL)) \
+            if timeout else None
+        if timer:
+            timer.start()
+        failed = False
+        for line in io.TextIOWrapper(child.stdout, errors="replace"):
+            out.write(line)
+            if bail and re.match(bail, line):
+                failed = True
+                os.killpg(child.pid, signal.SIGKILL)
+                break
+        child.wait()
+        if timer:
+            timer.cancel()
+            if not failed and child.returncode == -signal.SIGKILL:
+                out.write(f"\nnot ok 0 - (the suite ran past {timeout} s)\n")
+        return not failed and child.returncode == 0
 
 
 def parse(path):
@@ -114,9 +129,18 @@ def build(suite):
 
 def environment():
     """What the browser suites read from the environment: the site and the
-    table tool of this copy's own web build."""
+    table tool of this copy's own web build, and the unchanged desktop
+    window's picture that the page's layout is held to."""
     return {"WIDMARK_SITE": str(WORK / "web/site"),
-            "WIDMARK_TABLE": str(WORK / "web/tools/widmark-table.js")}
+            "WIDMARK_TABLE": str(WORK / "web/tools/widmark-table.js"),
+            "WIDMARK_DESKTOP_SHOT": str(WORK / "desktop.png")}
+
+
+def desktop_shot():
+    """The unchanged window's picture, as the test command takes it."""
+    if not (build("native") and run([TREE / "tests/desktop_shot.sh", WORK / "native/app/widmark",
+                                     WORK / "desktop.png"], WORK, WORK / "shot.log")):
+        sys.exit(f"the desktop window could not be photographed (see {WORK / 'shot.log'})")
 
 
 def failing(suite, log):
@@ -145,13 +169,16 @@ def passes(suite):
     if len(suite) > 2:
         command.append(f"--test-name-pattern={suite[2]}")
     command.extend(suite[1].split(","))
-    ok = run(command, TREE / "web/test", log, environment(), timeout=SUITE_SECONDS)
+    ok = run(command, TREE / "web/test", log, environment(), timeout=SUITE_SECONDS,
+             bail=r"\s*not ok \d+ ")
     tap = log.read_text()
     return ok and "# fail 0" in tap and "# pass 0" not in tap
 
 
 def baseline(suites):
     """Every suite passes on the unchanged tree, or the run stops here."""
+    if any(suite[0] == "browser" for suite in suites):
+        desktop_shot()
     for suite in suites:
         if not build("browser" if suite[0] == "browser" else "native"):
             sys.exit(f"the unchanged tree does not build (see {WORK / 'build.log'})")
@@ -167,8 +194,13 @@ def main():
     parser.add_argument("--random", type=int, metavar="N")
     parser.add_argument("--since", metavar="REV")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--work", metavar="DIR", help="its copy and builds (build-mutants/)")
     parser.add_argument("names", nargs="*")
     args = parser.parse_args()
+    if args.work:  # a second run beside the first needs folders of its own
+        global WORK, TREE
+        WORK = Path(args.work).resolve()
+        TREE = WORK / "tree"
     if args.random is not None:
         if not args.since:
             sys.exit("--random needs --since REV")

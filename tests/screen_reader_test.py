@@ -1,11 +1,15 @@
 #!/usr/bin/python3
 """Reads the calculator over AT-SPI as a screen reader does: finds Label24 as
 a label by its place on the window, presses 計算する, closes the verdict box,
-and reads the new figure. Run under tests/with_atspi.sh.
+and reads the new figure; then presses 印刷する from the keyboard with no
+printer to be found, closes the box that says so, and finds the focus back on
+印刷する. Run under tests/with_atspi.sh.
 Usage: screen_reader_test.py <widmark binary>
 """
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import gi
@@ -76,8 +80,33 @@ def press(node):
     sys.exit(f"FAIL: {node.get_name()} cannot be pressed")
 
 
+def focused(node):
+    node.clear_cache()
+    return node.get_state_set().contains(Atspi.StateType.FOCUSED)
+
+
+def focus(window):
+    """The names of what holds the focus in the window, read afresh."""
+    return [n.get_name() for n in walk(window) if focused(n)]
+
+
+def top_button(app, title):
+    """The push button of the top-level window titled `title`, or None."""
+    for i in range(app.get_child_count()):
+        top = app.get_child_at_index(i)
+        if top is None or top.get_name() != title:
+            continue
+        for node in walk(top):
+            if role(node) == "push button":
+                return node
+    return None
+
+
 def main():
-    program = subprocess.Popen([sys.argv[1]])
+    # A print server of our own that is not there: no printer, whatever the machine has.
+    nowhere = tempfile.mkdtemp()
+    program = subprocess.Popen([sys.argv[1]],
+                               env={**os.environ, "CUPS_SERVER": f"{nowhere}/cups.sock"})
     failures = []
     try:
         app = wait_for("the program", lambda: application(program.pid))
@@ -120,17 +149,7 @@ def main():
                          and n.get_name() == "計算する")
         press(calculate)
 
-        def ok_button():
-            for i in range(app.get_child_count()):
-                top = app.get_child_at_index(i)
-                if top is None or top.get_name() != "有罪です":
-                    continue
-                for node in walk(top):
-                    if role(node) == "push button" and node.get_name() == "OK":
-                        return node
-            return None
-
-        press(wait_for("the verdict box", ok_button))
+        press(wait_for("the verdict box", lambda: top_button(app, "有罪です")))
         # Read afresh each time: a name cached before the change would stay stale.
         def new_figure():
             figure.clear_cache()
@@ -138,9 +157,37 @@ def main():
 
         wait_for("the new figure", new_figure)
         print(f"Label24 after 計算する: {figure.get_name()}")
+
+        # With no window manager here, xdotool gives the window the keyboard
+        # where a window manager would: at the start and after the box.
+        wid = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                              "^Widmark法算定計算$"], capture_output=True, text=True,
+                             check=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+        printing = next(n for n in walk(window) if role(n) == "push button"
+                        and n.get_name() == "印刷する")
+
+        def on_printing():  # asked again until it holds: the first may come too early
+            if focus(window) == ["印刷する"]:
+                return True
+            printing.grab_focus()
+            return None
+
+        wait_for("the focus on 印刷する", on_printing)
+        subprocess.run(["xdotool", "key", "space"], check=True)
+        ok = wait_for("the box that no printer was found", lambda: top_button(app, "印刷できません"))
+        wait_for("the focus on its OK", lambda: ok if focused(ok) else None)
+        subprocess.run(["xdotool", "key", "Return"], check=True)
+        wait_for("the box to close", lambda: None if top_button(app, "印刷できません") else True)
+        subprocess.run(["xdotool", "windowfocus", "--sync", wid], check=True)
+        now = wait_for("the window's focus", lambda: focus(window) or None)
+        if now != ["印刷する"]:
+            failures.append(f"after printing the focus is on {now}, not 印刷する")
+        print("focus after printing:", " / ".join(now))
     finally:
         program.terminate()
         program.wait(10)
+        os.rmdir(nowhere)
     for failure in failures:
         print("FAIL:", failure)
     return 1 if failures else 0
