@@ -11,6 +11,13 @@ for field in Text1 Text13 BackMeasured BackMinutes PostAmount PostStrength \
              PostMinutes AbsorbFast DeficitHigh EnteredLowest PeakMinute BackHighestCorner; do
   grep -q "$field" <<< "$help" || { echo "--help does not name $field"; exit 1; }
 done
+# Its input fields are numbered in order: each the one before plus one, or
+# 14 where a mode's own fields begin after the 13 boxes.
+awk -F'\t' '/^  --/ { head = 1; next }
+             /^  [0-9]+(-[0-9]+)?\t/ { n = $1 + 0
+               if (n != last + 1 && !(head && n == 14)) { print "--help numbers " $0 " after " last; bad = 1 }
+               last = n; head = 0 }
+             END { exit bad }' <<< "$help"
 defaults=$'200\t300\t70\t1\t0.7947\t0.78\t0.15\t0\t0\t15\t5\t0\t2000'
 actual=$(printf '%s\t%s\t%s\t%s\n' "$defaults" 0.1 1 30 "$defaults" -0 -0 0 \
          | "$tool" --back --header --decimal)
