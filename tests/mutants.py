@@ -233,7 +233,8 @@ def main():
                 print(f"SURVIVED  {fault['name']}", flush=True)
             else:
                 killed.append(fault["name"])
-                print(f"killed    {fault['name']}", flush=True)
+                print(f"killed    {fault['name']}  [by {failing(fault['suite'], WORK / 'test.log')[0]}]",
+                      flush=True)
         finally:
             path.write_text(original)
             os.utime(path)  # the next build sees the file change back
@@ -282,7 +283,9 @@ def random_run(count, since, seed):
                 print(f"SURVIVED  {fault}", flush=True)
             else:
                 killed.append(fault)
-                print(f"killed    {fault}", flush=True)
+                # By which test, so that a kill by a slow machine stands out.
+                print(f"killed    {fault}  [by {failing(fault.suite, WORK / 'test.log')[0]}]",
+                      flush=True)
         finally:
             path.write_text(original)
             os.utime(path)
