@@ -37,6 +37,9 @@ want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Tex
 grep -q '甲野 &amp; &lt;太郎&gt;' "$dir/sheet.html" || { echo "the subject is not escaped"; exit 1; }
 grep -q '0時間55分（運転 21:10、運転後の飲酒 21:40、検査 22:05）' "$dir/sheet.html" \
   || { echo "the clock times are not on the sheet"; exit 1; }
+# Clock times that agree with a delay of whole hours are taken.
+printf '%s\t0.22\t2\t0\n%s\n' "$defaults" $'DriveTime=21:10\nTestTime=23:10' | "$tool" --sheet \
+  | grep -q '2時間0分（運転 21:10、検査 23:10）' || { echo "2 h from 21:10 to 23:10 is refused"; exit 1; }
 grep -o '<svg class="qr".*</svg>' "$dir/sheet.html" | sed 's|</svg>.*|</svg>|' \
   | sed 's|<svg class="qr"|<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400" class="qr"|' > "$dir/qr.svg"
 rsvg-convert -o "$dir/qr.png" "$dir/qr.svg"
