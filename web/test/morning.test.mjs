@@ -64,7 +64,8 @@ const Shown = (page) => page.evaluate(() => {
   return {window: text("#Label24"), entered: figures[0], cautious: figures[1],
           headline: text("#detail-headline"), zero: text("#MorningAnswer .zero"),
           drive: text("#MorningAnswer .drive"), warning: text("#MorningAnswer .warning"),
-          notes: text("#MorningNotes"), status: text("#detail-status"), focus: document.activeElement.id};
+          notes: text("#MorningNotes"), status: text("#detail-status"), focus: document.activeElement.id,
+          narrow: innerWidth < 641, top: Math.round(document.getElementById("MorningAnswer").getBoundingClientRect().top)};
 });
 
 // The window holds the purpose box's cautious values and the time from the
@@ -79,6 +80,8 @@ async function ExpectOneFigure(page, title) {
   assert.equal(title, figure > 0.15 ? "有罪です" : figure >= 0 ? "不該当" : "計算結果");
   assert.ok(shown.headline.startsWith(shown.zero), `${shown.headline} / ${shown.zero}`);
   assert.equal(shown.focus, "MorningAnswer");
+  // On a phone the answer is brought to the top of the screen.
+  if (shown.narrow) assert.equal(shown.top, 0);
   await page.waitForFunction(() => document.getElementById("detail-status").textContent.includes("運転"));
   const status = await page.textContent("#detail-status");
   for (const line of [shown.zero, shown.drive, shown.warning, shown.notes].filter(Boolean))
