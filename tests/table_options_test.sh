@@ -37,6 +37,9 @@ want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Tex
 grep -q '甲野 &amp; &lt;太郎&gt;' "$dir/sheet.html" || { echo "the subject is not escaped"; exit 1; }
 grep -q '0時間55分（運転 21:10、運転後の飲酒 21:40、検査 22:05）' "$dir/sheet.html" \
   || { echo "the clock times are not on the sheet"; exit 1; }
+# The prosecution's stated figure is taken and checked.
+printf '%s\n%s\n' "$defaults" $'OfficialR1=0.78\nOfficialBeta1=0.15\nOfficialRatio1=2000\nOfficialFigure1=0.25' \
+  | "$tool" --sheet | grep -q '示された 0.25 mg と一致します' || { echo "OfficialFigure1 is not checked"; exit 1; }
 # Clock times that agree with a delay of whole hours are taken.
 printf '%s\t0.22\t2\t0\n%s\n' "$defaults" $'DriveTime=21:10\nTestTime=23:10' | "$tool" --sheet \
   | grep -q '2時間0分（運転 21:10、検査 23:10）' || { echo "2 h from 21:10 to 23:10 is refused"; exit 1; }

@@ -212,6 +212,7 @@ test("a fraction for a strength, an end before the start, a drive within drinkin
   try {
     await AddDrink(page, press, "缶ビール 350mL 5%", 2, undefined, "0.05");
     await AddDrink(page, press, "日本酒 1合 180mL 15%", 1);
+    await AddDrink(page, press, "缶ビール 350mL 5%", 1, "-100");
     await page.fill("#MorningWeight", "62");
     await page.fill("#MorningStart", "19:30");
     await page.fill("#MorningEnd", "09:30");
@@ -220,6 +221,7 @@ test("a fraction for a strength, an end before the start, a drive within drinkin
     const notes = await page.locator("#MorningNotes li").allTextContents();
     const kExpected = [
       "「度数（%）」の「0.05」（手入力（ビール） 350mL 0.05% × 2）は0.05%として計算しました。5%の誤りではありませんか。",
+      "「1杯の量（mL）」の「-100」（",
       "「飲み終えた時刻」の「9:30」は「飲み始めた時刻」の「19:30」より前のため、翌日として、飲酒時間14時間0分で計算しました。",
       "「運転する予定の時刻」の「21:00」は飲んでいた間の時刻のため、翌日の12月9日(水) 21:00として計算しました。",
     ];
