@@ -371,6 +371,7 @@ TEST(Morning, DoubtsNameTheBoxAndItsText) {
       {"strength over 100", 11, 150, std::nullopt, u"100度（%）を超え"},
       {"sake over 100", 9, 101, std::nullopt, u"「日本酒のアルコール濃度（度）」の「101」は100度"},
       {"strength of 100", 11, 100, std::nullopt, u""},
+      {"no drinking time", 3, 1, 0, u""},
       {"drinking longer", 3, 1, 3.5, u"飲酒時間「3時間30分」が、飲酒開始後の経過時間より長く"},
       {"drinking over a day", 3, 30, 25, u"24時間を超えて"},
   };
