@@ -206,13 +206,14 @@ TEST(Morning, TheDayDrinkingBegan) {
 }
 
 // A reminder the phone can keep: floating local time across a month's and
-// a year's end, what it is and what it stands on, an alarm then, long lines
+// a year's end, its own UID, what it is and what it stands on, an alarm then, long lines
 // folded at 75 octets between characters.
 TEST(Morning, CalendarFileHoldsTheAnswersTime) {
   const std::string file = report::CalendarFile({2026, 12, 31}, 23 * 60, 2 * 60 + 5,
                                                 "20261231T100000Z", u"缶ビール, 350mL\n体重 62 kg");
   EXPECT_NE(file.find("\r\nDTSTART:20270101T010500\r\n"), std::string::npos) << file;
   EXPECT_NE(file.find("\r\nDTSTAMP:20261231T100000Z\r\n"), std::string::npos);
+  EXPECT_NE(file.find("\r\nUID:"), std::string::npos);  // without one, calendars refuse the event
   EXPECT_NE(file.find("\r\nSUMMARY:アルコールが0になる目安（慎重な数値）\r\n"), std::string::npos);
   EXPECT_NE(file.find("\r\nDESCRIPTION:缶ビール\\, 350mL\\n体重 62 kg\r\n"), std::string::npos);
   EXPECT_NE(file.find("\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0M\r\nDESCRIPTION:"),

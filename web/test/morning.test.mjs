@@ -259,8 +259,9 @@ test("a start just ahead is today's; the answer and the reminder take their date
 test("two strengths of other drinks make one, weighted by volume; sake and beer keep theirs", async () => {
   const {context, page, press} = await Open(390);
   try {
-    await AddDrink(page, press, "ワイン 1杯 120mL 12%", 2);
     assert.equal(await page.inputValue("#DrinkCount"), "1");  // each drink starts from one
+    await AddDrink(page, press, "ワイン 1杯 120mL 12%", 2);
+    assert.equal(await page.inputValue("#DrinkCount"), "1");
     await AddDrink(page, press, "缶チューハイ 350mL 9%", 1);
     // A row taken out again counts for nothing; a strength typed over the
     // preset's is the user's own, named so.
