@@ -325,6 +325,8 @@ TEST(Morning, NotesNameTheChecksOwnBoxes) {
        "「150」（日本酒 1合 180mL 15% × 2）は100%を超え"},
       {"a light weight", [](report::MorningCheck& c) { c.weight = u"5"; },
        "「体重（kg）」の「5」は20 kg未満"},
+      {"a heavy weight", [](report::MorningCheck& c) { c.weight = u"251"; }, "「251」は250 kgを超え"},
+      {"the heaviest unremarked", [](report::MorningCheck& c) { c.weight = u"250"; }, ""},
       {"an end before the start", [](report::MorningCheck& c) { c.end = 9 * 60 + 30; },
        "「飲み終えた時刻」の「9:30」は「飲み始めた時刻」の「19:30」より前のため、翌日として、"
        "飲酒時間14時間0分で計算しました。"},
@@ -338,7 +340,7 @@ TEST(Morning, NotesNameTheChecksOwnBoxes) {
   for (const Case& c : kCases) {
     report::MorningCheck check = Party();
     c.change(check);
-    const analysis::Case panel = PartyCase(check.weight == u"5" ? 5 : 62);
+    const analysis::Case panel = PartyCase(std::stod(Utf8(check.weight)));
     const std::string notes = Utf8(report::MorningAnswerOf(panel, check).notes);
     if (*c.expected == '\0')
       EXPECT_EQ(notes, "") << c.name;
