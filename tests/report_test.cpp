@@ -587,6 +587,26 @@ TEST(Report, TheAbsorptionModelSaysWhyItStopped) {
   }
 }
 
+// The sheet is printed from inside the page: each rule of its own style
+// stays on the sheet, so the page around it keeps its look and the sheet its.
+TEST(Report, TheSheetsStyleStaysOnTheSheet) {
+  const std::string html =
+      Utf8(report::SheetHtml(analysis::ComputeCase(kSheets[0].in), kSheets[0].head));
+  const std::size_t from = html.find("<article class=\"sheet\"><style>");
+  ASSERT_NE(from, std::string::npos);
+  std::string style = html.substr(from, html.find("</style>", from) - from);
+  style = style.substr(style.find("<style>") + 7);
+  if (style.rfind("@page", 0) == 0) style = style.substr(style.find("}}") + 2);
+  std::size_t rules = 0;
+  for (std::size_t at = 0, open; (open = style.find('{', at)) != std::string::npos;
+       at = style.find('}', open) + 1, ++rules) {
+    std::stringstream selectors(style.substr(at, open - at));
+    for (std::string one; std::getline(selectors, one, ',');)
+      EXPECT_EQ(one.rfind(".sheet", 0), 0u) << one;
+  }
+  EXPECT_GT(rules, 10u);
+}
+
 // Recorded with WIDMARK_RECORD_REPORT=1, then read through by hand.
 TEST(Report, PanelAndSheetReadAsRecorded) {
   std::string text;
