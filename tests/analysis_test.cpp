@@ -341,6 +341,28 @@ TEST(Analysis, AbsorptionCaveatsAtTheirEdges) {
   }
 }
 
+// On the chart the absorption model's band goes as far as the model's own
+// minutes, and not a sample further: a night long enough that some sample
+// falls on the minute just past them.
+TEST(Analysis, TheChartsBandEndsWithTheModel) {
+  int pastTheEnd = 0;
+  for (int minutes = 0; minutes < 120; ++minutes) {
+    analysis::CaseInputs in{{5000, 0, 60, 1, 0.7947, 0.78, 0.15, 0, 0, 15, 5, 0, 2000}};
+    in.drinkingHours = minutes / 60.0;
+    in.drinkingTime = analysis::HoursAndMinutes{0, static_cast<double>(minutes)};
+    const analysis::Case c = analysis::ComputeCase(in);
+    ASSERT_TRUE(c.absorption && c.absorption->model) << minutes;
+    const auto size = static_cast<double>(c.absorption->model->bandLow.size());
+    for (std::size_t i = 0; i <= analysis::kChartSamples; ++i) {
+      const double minute = std::round(c.chart.hours * 60 * static_cast<double>(i) /
+                                       analysis::kChartSamples);
+      pastTheEnd += minute == size;
+      EXPECT_EQ(c.chart.band[i].has_value(), minute < size) << minutes << " " << i;
+    }
+  }
+  EXPECT_GT(pastTheEnd, 0);
+}
+
 // A stated figure is matched against our double's exact value: a decimal
 // that reads as a double just below it rounds and cuts down, and a carry
 // runs through every nine.
