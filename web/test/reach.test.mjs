@@ -170,6 +170,11 @@ for (const width of [390, 1280]) {
         assert.equal(read[at - 1].name, caption, `what is read before ${box}`);
       }
       assert.equal(names.filter((n) => !n).length, 0, "nothing blank is read");
+      // A caption on several lines is read once, whole, not line by line.
+      const wrapped = await page.$$eval("#Form1 .label", (labels) => labels.map((l) => ({
+        apart: l.querySelectorAll(".line:not([aria-hidden])").length, whole: l.querySelector(".sr-only")?.textContent})));
+      assert.ok(wrapped.every((l) => l.apart <= 1), JSON.stringify(wrapped));
+      assert.ok(wrapped.some((l) => l.whole && names.includes(l.whole)), "a wrapped caption is read whole");
       assert.ok(!names.some((n) => n.includes("－－－") || n.includes("Ver-vba")), "no rule, no hidden text");
       const figure = read.find((r) => r.role === "status" && r.name.includes("0"));
       assert.equal(figure?.name, "呼気１リットルあたりのアルコール保有ミリグラムの数値です。 0 ミリグラム");
