@@ -320,15 +320,19 @@ test("an empty list is refused in words, and nothing is calculated", async () =>
     const title = await Check(page, press);
     assert.equal(await page.textContent("#MorningAnswer"), `計算は「${title}」で終わったため、答えを出せませんでした。入力を確かめて下さい。`);
     assert.equal(await page.isVisible("#AddToCalendar"), false);
-    // A list too large to add up is refused before the window is touched.
-    await page.fill("#MorningWeight", "62");
-    await AddDrink(page, press, "缶ビール 350mL 5%", 2, "1e308");
+    // No weight, or a list too large to add up, is refused before the window is touched.
     const before = await Values(page);
-    await press("#MorningGo");
-    assert.match(await page.textContent("#MorningAnswer"), /リストの量または度数が大きすぎて計算できません/);
-    assert.equal(await page.evaluate(() => document.activeElement.id), "DrinkPreset");
-    assert.deepEqual(await Values(page), before);
-    assert.equal(await page.isVisible("dialog#box"), false);
+    for (const [weight, volume, words, box] of [
+      ["", undefined, /体重（kg）を数値で入力して下さい/, "MorningWeight"],
+      ["62", "1e308", /リストの量または度数が大きすぎて計算できません/, "DrinkPreset"]]) {
+      await page.fill("#MorningWeight", weight);
+      if (volume) await AddDrink(page, press, "缶ビール 350mL 5%", 2, volume);
+      await press("#MorningGo");
+      assert.match(await page.textContent("#MorningAnswer"), words);
+      assert.equal(await page.evaluate(() => document.activeElement.id), box);
+      assert.deepEqual(await Values(page), before);
+      assert.equal(await page.isVisible("dialog#box"), false);
+    }
   } finally {
     await context.cleanup();
   }

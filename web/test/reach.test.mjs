@@ -178,6 +178,7 @@ for (const width of [390, 1280]) {
       assert.ok(!names.some((n) => n.includes("－－－") || n.includes("Ver-vba")), "no rule, no hidden text");
       const figure = read.find((r) => r.role === "status" && r.name.includes("0"));
       assert.equal(figure?.name, "呼気１リットルあたりのアルコール保有ミリグラムの数値です。 0 ミリグラム");
+      assert.ok(!names.includes("ミリグラム"), "the unit is read once, with the figure");
       assert.equal(read.filter((r) => r.role === "heading" && r.name.includes("ウィドマーク法")).length, 1);
       assert.equal(read[0].name, "ウィドマーク法呼気中アルコール濃度算定法");
       assert.equal(await page.$eval("h1", (h) => h.id), "Label1");
