@@ -37,6 +37,11 @@ want='https://example.test/widmark/#v=1&Text1=200&Text2=300&Text3=70&Text4=1&Tex
 grep -q '甲野 &amp; &lt;太郎&gt;' "$dir/sheet.html" || { echo "the subject is not escaped"; exit 1; }
 grep -q '0時間55分（運転 21:10、運転後の飲酒 21:40、検査 22:05）' "$dir/sheet.html" \
   || { echo "the clock times are not on the sheet"; exit 1; }
+grep -q '運転の後の飲酒は検査の1時間以内です' "$dir/sheet.html" \
+  || { echo "the drink 25 minutes before the test has no caveat"; exit 1; }
+# A figure of exactly 0 in the sheet's four decimals, as its table has it.
+printf '0\t0\t70\t0\t0.7947\t0.78\t0.15\t0\t0\t15\t5\t0\t2000\n' | "$tool" --sheet \
+  | grep -q '呼気1リットルあたり 0.0000 mg で' || { echo "the headline's 0 is not 0.0000"; exit 1; }
 # The prosecution's stated figure is taken and checked.
 printf '%s\n%s\n' "$defaults" $'OfficialR1=0.78\nOfficialBeta1=0.15\nOfficialRatio1=2000\nOfficialFigure1=0.25' \
   | "$tool" --sheet | grep -q '示された 0.25 mg と一致します' || { echo "OfficialFigure1 is not checked"; exit 1; }
@@ -49,7 +54,7 @@ rsvg-convert -o "$dir/qr.png" "$dir/qr.svg"
 [ "$(zbarimg -q --raw "$dir/qr.png" 2>/dev/null)" = "$want" ] || { echo "the QR code is not the link"; exit 1; }
 for bad in $'DriveTime=21:10\nTestTime=22:10' $'Nope=1' $'CaseName=a\nCaseName=b' $'Purpose=z' \
            $'AbsorbFast=x' $'OfficialR1=x\nOfficialBeta1=0.11\nOfficialRatio1=2000' \
-           $'DrinkStart=20:00\nDriveTime=20:30'; do
+           $'DrinkStart=20:00\nDriveTime=20:30' $'DrinkingHours=x'; do
   # A line it cannot take exits 1 (2 is for its usage).
   status=0
   printf '%s\n%s\n' "$case_line" "$bad" | "$tool" --sheet > "$dir/out" || status=$?
