@@ -280,7 +280,11 @@ TEST(Morning, TheAnswerCountsFromTheEndOfDrinking) {
                        0),
             0u);
   EXPECT_NE(Utf8(answer.spoken).find("運転しないでください。呼気濃度1～1.5mg"), std::string::npos);
-  EXPECT_NE(Utf8(answer.calendar).find("ハイボール 350mL 7% × 2\n体重 62 kg\n"), std::string::npos);
+  EXPECT_NE(Utf8(answer.calendar)
+                .find("ハイボール 350mL 7% × 2\n体重 62 kg\n飲み始め 12月8日(火) 19:30、飲み終わり "
+                      "12月8日(火) 23:45\n"),
+            std::string::npos)
+      << Utf8(answer.calendar);
   report::MorningCheck noDrive = Party();
   noDrive.drive.reset();
   EXPECT_EQ(Utf8(report::MorningAnswerOf(PartyCase(62, 30, 12), noDrive).html).find("運転する予定"),
