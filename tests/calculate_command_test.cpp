@@ -196,6 +196,12 @@ const std::vector<Flow> kFlows = {
      true},
     {"NoWeight", {{"Text3", u"0"}}, u"注意", u" 体重を入力してください", u"9.9", u"9.9"},
     {"FactorZero", {{"Text6", u"0"}}, u"計算できません", kProductIsZero, u"9.9", u"9.9"},
+    {"FactorZeroOneCcOfSakeAlone",
+     {{"Text1", u"1"}, {"Text2", u"0"}, {"Text9", u"0"}, {"Text6", u"0"}},
+     u"計算できません",
+     kProductIsZero,
+     u"9.9",
+     u"9.9"},
     {"NoAlcoholAndNoFactor",  // 0/0
      {{"Text10", u"0"}, {"Text11", u"0"}, {"Text12", u"0"}, {"Text6", u"0"}},
      u"計算できません",
