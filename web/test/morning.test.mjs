@@ -236,6 +236,27 @@ test("a fraction for a strength, an end before the start, a drive within drinkin
   }
 });
 
+// The check copies its drive time to the panel: a test time typed there
+// keeps the delay between them.
+test("a test time in the panel keeps its delay from the check's drive time", async () => {
+  const {context, page, press} = await Open(390);
+  try {
+    await AddDrink(page, press, "缶ビール 350mL 5%", 3);
+    await page.fill("#MorningWeight", "62");
+    await page.fill("#MorningStart", "19:30");
+    await page.fill("#MorningEnd", "23:45");
+    await page.fill("#DriveAt", "07:00");
+    await Check(page, press);
+    await page.fill("#TestTime", "09:00");
+    await page.fill("#DriveAt", "08:15");
+    await Check(page, press);
+    assert.deepEqual([await page.inputValue("#DriveTime"), await page.inputValue("#BackHours"),
+                      await page.inputValue("#BackMinutes")], ["08:15", "0", "45"]);
+  } finally {
+    await context.cleanup();
+  }
+});
+
 // Planning at 17:00 before an 18:30 party: the date is today's.
 test("a start just ahead is today's; the answer and the reminder take their date from it", async () => {
   const {context, page, press} = await Open(390);
