@@ -253,6 +253,9 @@ def random_run(count, since, seed):
     WORK.mkdir(exist_ok=True)
     copy_tree()
     candidates = random_faults.drawn(random_faults.candidates(ROOT, since), random.Random(seed))
+    if not candidates:
+        print(f"no line of the product changed since {since}: no fault to draw")
+        return 0
     equivalent = random_faults.equivalent(ROOT / "tests/equivalent.txt")
     suites = []
     for fault in candidates:
